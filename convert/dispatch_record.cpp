@@ -1,0 +1,85 @@
+#include <string_view>
+
+#include "convert/dravel03_doc.h"
+#include "fields/field_list.h"
+
+namespace {
+
+using namespace std::string_view_literals;
+
+// The two-letter prefix test: a shorter first field never matches.
+bool HasPrefix(std::string_view strKey, std::string_view strPrefix) {
+  return strKey.substr(0, 2) == strPrefix;
+}
+
+// The index of an "lg", "cn" or "cc" record: its first field's last byte.
+int32_t IndexCharacter(std::string_view strKey) {
+  return CFieldList::ReadIndex(strKey.substr(strKey.size() - 1));
+}
+
+bool IsTextKeyword(std::string_view strKey) {
+  return strKey == "ch" || strKey == "cv" || strKey == "cp" || strKey == "ct" ||
+         strKey == "ck" || strKey == "cz" || strKey == "c2";
+}
+
+}  // namespace
+
+std::optional<std::string_view> CDravel03Doc::DispatchRecord(std::string_view line,
+                                                             CPassState& state) {
+  // Most lines need only their first field; the others split in full below.
+  const std::string_view strKey = FirstField(line);
+  CFieldList fields;
+
+  if (strKey == "hq") return "hd"sv;
+  if (strKey == "hs") {
+    fields.Split(line, " ");
+    for (int i = 0; i < kScaleCount; ++i) m_nScale[i] = CFieldList::ReadIndex(fields.m_strField[i + 1]);
+    return std::nullopt;
+  }
+  if (strKey == "hcw" || strKey == "hcd") return std::nullopt;
+  if (strKey == "hch") {
+    fields.Split(line, " ");
+    for (int i = 1; i < kHeightCount; ++i) m_dHeight[i] = CFieldList::ReadNumber(fields.m_strField[i]);
+    return std::nullopt;
+  }
+  if (HasPrefix(strKey, "lg")) {
+    m_nLayerGroup = IndexCharacter(strKey);
+    return line;
+  }
+  if (HasPrefix(strKey, "cn") && strKey.size() <= 4) {
+    m_nSizeIndex = IndexCharacter(strKey);
+    if (m_nSizeIndex == 0) {
+      fields.Split(line, " ");
+      m_dHeight[0] = CFieldList::ReadNumber(fields.m_strField[2]);
+    }
+    return line;
+  }
+  if (strKey == "msg") {
+    state.bInMsg = true;
+    return line;
+  }
+  if (strKey == "#") {
+    state.bInMsg = false;
+    return line;
+  }
+  // A first field that reads as a number other than 0 is no keyword; only
+  // inside a msg block does it matter.
+  if (state.bInMsg && CFieldList::ReadNumber(strKey) != 0) {
+    state.strReference.assign(line);
+    return line;
+  }
+  if (strKey == "cs") {
+    if (state.bInMsg) {
+      state.strRewritten = PlaceByReference(state.strReference, line);
+      return std::string_view(state.strRewritten);
+    }
+  } else if (HasPrefix(strKey, "cc")) {
+    m_nAlign = IndexCharacter(strKey);
+    return line;
+  } else if (!IsTextKeyword(strKey)) {
+    return line;
+  }
+  if (!IsFlipMode()) return line;
+  state.strRewritten = FlipTextRecord(line);
+  return std::string_view(state.strRewritten);
+}

@@ -1,0 +1,45 @@
+#include "fields/field_list.h"
+
+namespace {
+
+size_t FindSeparator(std::string_view text, std::string_view separator) {
+  return separator.size() == 1 ? text.find(separator[0]) : text.find(separator);
+}
+
+}  // namespace
+
+int CFieldList::Split(std::string_view line, std::string_view separator) {
+  m_strLine = line;
+  // Empty fields sit at the end of the line, so that From() of a missing
+  // field is empty.
+  const std::string_view end = line.substr(line.size());
+  for (std::string_view& field : m_strField) field = end;
+  if (separator.empty()) {
+    m_strField[0] = line;  // no separator can be found; nor can it advance
+    return 0;
+  }
+  std::string_view rest = line;
+  int n = 0;
+  for (;;) {
+    size_t at = FindSeparator(rest, separator);
+    if (at == std::string_view::npos) {
+      m_strField[n] = rest;
+      return n;
+    }
+    if (at > 0) m_strField[n++] = rest.substr(0, at);
+    rest.remove_prefix(at + separator.size());
+    if (n == kFieldCount) return n;
+  }
+}
+
+std::string_view CFieldList::From(int nField) const {
+  const std::string_view field = m_strField[nField];
+  return m_strLine.substr(static_cast<size_t>(field.data() - m_strLine.data()));
+}
+
+std::string_view FirstField(std::string_view line) {
+  size_t start = line.find_first_not_of(' ');
+  if (start == std::string_view::npos) return line.substr(line.size());
+  line.remove_prefix(start);
+  return line.substr(0, line.find(' '));
+}

@@ -1,0 +1,39 @@
+#include "convert/dravel03_doc.h"
+#include "fields/field_list.h"
+#include "geometry/number_format.h"
+#include "geometry/placement.h"
+
+// Turns a text record whose direction the run mode does not accept by 180
+// degrees within its own text box, keeping its alignment code.
+std::string CDravel03Doc::FlipTextRecord(std::string_view line) const {
+  CFieldList fields;
+  fields.Split(line, " ");
+  CPlacement p = ReadPlacement(fields);
+
+  // The test direction: as read under "/G1", a quarter turn counter-clockwise
+  // under "/G2".
+  double a, b;
+  if (m_strMode == "/G1") {
+    a = p.dx;
+    b = p.dy;
+  } else if (m_strMode == "/G2") {
+    a = p.dy * -1.0;
+    b = p.dx;
+  } else {
+    return std::string(line);
+  }
+  const bool bAccepted = fields.m_strField[0] == "cv" ? (b < 0 || (b == 0 && a > 0))
+                                                      : (a > 0 || (a == 0 && b > 0));
+  if (bAccepted) return std::string(line);
+
+  // The direction is negated only when written, so the second shift works
+  // with the direction as read.
+  if (m_nAlign != 0) ShiftAnchor(p);
+  FlipPlacement(p);
+  if (m_nAlign != 0) ShiftAnchor(p);
+
+  // A record without a length of its own, or with values beyond the double
+  // range, has no turned place: it stays as it was.
+  if (!IsFinite(p)) return std::string(line);
+  return RecordLine(fields.m_strField[0], p.x, p.y, -p.dx, -p.dy, fields.From(5));
+}

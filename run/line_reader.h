@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CFile;
+
+// Reads the lines of a file through one large buffer. A line ends at a line
+// feed, which is not part of it, and a carriage return just before the line
+// feed goes with it; any other carriage return is an ordinary byte. A byte
+// 0x1A ends the input. The bytes after the last line feed form a last line.
+class CLineReader {
+ public:
+  static constexpr size_t kBufferSize = 256 * 1024;
+
+  explicit CLineReader(CFile& file);
+
+  // The next line, valid until the next call; false at the end of the input.
+  // Read errors throw the file's CFileException.
+  bool ReadLine(std::string_view& line);
+
+ private:
+  bool Fill();
+
+  CFile& m_file;
+  std::vector<char> m_buffer;
+  size_t m_nPos = 0;
+  size_t m_nEnd = 0;
+  bool m_bInputEnded = false;  // end of file or a 0x1A: nothing more is read
+  std::string m_strLong;       // a line that runs past the end of the buffer
+};
