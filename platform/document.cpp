@@ -14,6 +14,14 @@ bool CDocument::OpenDocument(const std::string& strPath) {
 
 CDocument* CSingleDocTemplate::OpenDocumentFile(const std::string* pPath) {
   if (!m_pDocument) m_pDocument = m_createDocument();
+  // The frame exists, hidden, before the document's step runs.
+  if (m_createFrame && !m_pFrame) {
+    std::unique_ptr<CDocFrame> pFrame = m_createFrame(*m_pDocument);
+    if (!pFrame || !pFrame->Create()) return nullptr;
+    m_pFrame = std::move(pFrame);
+  }
   bool bDone = pPath ? m_pDocument->OpenDocument(*pPath) : m_pDocument->NewDocument();
-  return bDone ? m_pDocument.get() : nullptr;
+  if (!bDone) return nullptr;
+  if (m_pFrame) m_pFrame->InitialUpdateFrame();
+  return m_pDocument.get();
 }
