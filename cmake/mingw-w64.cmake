@@ -18,4 +18,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Static: the program runs alone, with no runtime DLL beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# wine's own diagnostics would mix with the tests' output.
+set(CMAKE_CROSSCOMPILING_EMULATOR env WINEDEBUG=-all wine)

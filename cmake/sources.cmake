@@ -47,3 +47,7 @@ target_link_libraries(dravel03_app PUBLIC dravel03_platform)
 
 add_executable(dravel03 app/main_${DRAVEL03_PLATFORM}.cpp)
 target_link_libraries(dravel03 PRIVATE dravel03_app)
+
+if(WIN32)
+  include(cmake/windows.cmake)
+endif()

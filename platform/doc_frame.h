@@ -7,7 +7,8 @@ class CDocFrame {
  public:
   virtual ~CDocFrame() = default;
 
-  // Creates the window, hidden; false when it cannot.
+  // Creates the window, hidden; false when it cannot, and then the document
+  // goes without one.
   virtual bool Create() = 0;
 
   // The view's initial update, then the window is shown.

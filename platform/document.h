@@ -39,7 +39,7 @@ class CSingleDocTemplate {
       : m_createDocument(std::move(createDocument)), m_createFrame(std::move(createFrame)) {}
 
   // A new document when `pPath` is null, otherwise the file at `*pPath`.
-  // Null when the document's own step or the creation of its frame fails.
+  // Null when the document's own step fails.
   CDocument* OpenDocumentFile(const std::string* pPath);
 
   // The document's frame, null before the first new or open and where the
@@ -51,4 +51,5 @@ class CSingleDocTemplate {
   FrameFactory m_createFrame;
   std::unique_ptr<CDocument> m_pDocument;
   std::unique_ptr<CDocFrame> m_pFrame;
+  bool m_bFrameTried = false;
 };
