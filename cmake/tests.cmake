@@ -50,3 +50,7 @@ foreach(expected IN LISTS DRAVEL03_EXPECTED)
       -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/examples/${example}.${mode}
       -P ${PROJECT_SOURCE_DIR}/tests/run_example.cmake)
 endforeach()
+
+if(WIN32)
+  include(cmake/windows_tests.cmake)
+endif()
