@@ -51,3 +51,8 @@ endforeach()
 get_property(tests DIRECTORY PROPERTY TESTS)
 list(FILTER tests INCLUDE REGEX "^(win32|example)\\.")
 set_tests_properties(${tests} PROPERTIES FIXTURES_REQUIRED wine)
+
+# The program file itself: 64-bit, GUI, no DLL of ours or of the compiler.
+add_test(NAME win32.program_file
+  COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DPROGRAM=$<TARGET_FILE:dravel03>
+    -P ${PROJECT_SOURCE_DIR}/tests/win32/check_program_file.cmake)

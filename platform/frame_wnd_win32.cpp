@@ -61,8 +61,7 @@ std::wstring AskFileName(HWND hOwner, const std::wstring& strPath, bool bSave) {
   return bDone ? std::wstring(name.data()) : std::wstring();
 }
 
-}  // namespace
-
+// Whether a command has a handler: the framework grays the others.
 bool IsCommandHandled(int nId) {
   switch (nId) {
     case ID_EDIT_UNDO:
@@ -75,11 +74,19 @@ bool IsCommandHandled(int nId) {
   }
 }
 
+}  // namespace
+
 CFrameWnd::CFrameWnd(CWinApp& app, CDocument& document, int nResourceId)
     : m_app(app), m_document(document), m_nResourceId(nResourceId) {}
 
 CFrameWnd::~CFrameWnd() {
-  if (m_hWnd != nullptr) DestroyWindow(m_hWnd);
+  if (m_hWnd == nullptr) return;
+  // Detached first: a window destroyed with its object does not end the
+  // message loop, as a closed one does.
+  HWND hWnd = m_hWnd;
+  m_hWnd = nullptr;
+  SetWindowLongPtrW(hWnd, GWLP_USERDATA, 0);
+  DestroyWindow(hWnd);
 }
 
 bool CFrameWnd::Create() {

@@ -57,8 +57,5 @@ class CFrameWnd : public CDocFrame {
   std::wstring m_strRecentPlaceholder;  // the File menu's text while no file is recent
 };
 
-// Whether a command has a handler: the framework grays the others.
-bool IsCommandHandled(int nId);
-
 // Asks for a document file to open; UTF-8, empty when the user cancels.
 std::string AskOpenFileName(HWND hOwner);

@@ -81,16 +81,16 @@ std::wstring EntryName(int nIndex) { return L"File" + std::to_wstring(nIndex + 1
 
 CFrameWnd* MainFrameWnd(const CWinApp& app) { return dynamic_cast<CFrameWnd*>(app.MainFrame()); }
 
+// The program's key, created where it is missing.
+bool OpenAppKey(const std::string& strRegistryKey, CRegKey& key) {
+  return key.Create(HKEY_CURRENT_USER, L"Software\\" + Widen(strRegistryKey) + L"\\" + AppTitle());
+}
+
 }  // namespace
 
 void CWinApp::EnableControlContainer() {}  // the program's windows host no controls
 
 void CWinApp::SetRegistryKey(const std::string& strKey) { m_strRegistryKey = strKey; }
-
-// The program's key, created where it is missing.
-static bool OpenAppKey(const std::string& strRegistryKey, CRegKey& key) {
-  return key.Create(HKEY_CURRENT_USER, L"Software\\" + Widen(strRegistryKey) + L"\\" + AppTitle());
-}
 
 void CWinApp::LoadStdProfileSettings(int nMaxRecentFiles) {
   m_bSettingsLoaded = true;
