@@ -12,6 +12,7 @@
 #include "platform/form_view_win32.h"
 #include "platform/frame_wnd_win32.h"
 #include "platform/resource_ids.h"
+#include "platform/wide_string_win32.h"
 #include "tests/test_support.h"
 
 namespace {
@@ -23,7 +24,12 @@ class CCountingDoc : public CDocument {
     ++m_nNew;
     return CDocument::NewDocument();
   }
+  bool OpenDocument(const std::string& strPath) override {
+    ++m_nOpen;
+    return CDocument::OpenDocument(strPath);
+  }
   int m_nNew = 0;
+  int m_nOpen = 0;
 };
 
 // The pass is not run here: the document only counts.
@@ -48,6 +54,9 @@ class CShellApp : public CDravel03App {
           return pDocument;
         },
         MainFrameFactory(*this)));
+    // A key of the tests' own; nothing is written back, as Run never runs.
+    SetRegistryKey("Dravel03 shell tests");
+    LoadStdProfileSettings(4);
     OnFileNew();
   }
   CFrameWnd& Frame() const { return *dynamic_cast<CFrameWnd*>(MainFrame()); }
@@ -132,6 +141,26 @@ TEST(ShellTest, CommandsWithoutAHandlerAreGrayed) {
   }
   // No file is recent: the placeholder entry stays, grayed.
   EXPECT_TRUE(grayed(ID_FILE_MRU_FILE1));
+}
+
+TEST(ShellTest, AnOpenedFileIsListedInTheFileMenuAndOpensFromThere) {
+  CShellApp app;
+  CScratchDir dir;
+  WriteFile("drawing.dat", "kept");
+  app.OpenDocumentFile("drawing.dat");
+  const std::string strFullPath = app.RecentFiles()[0];
+  EXPECT_EQ(strFullPath, dir.Path() + "\\drawing.dat");
+  HMENU hFile = GetSubMenu(GetMenu(app.Frame().Handle()), 0);
+  SendMessageW(app.Frame().Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hFile), 0);
+  wchar_t text[512] = {};
+  GetMenuStringW(hFile, ID_FILE_MRU_FILE1, text, 512, MF_BYCOMMAND);
+  EXPECT_EQ(Narrow(text), "&1 " + strFullPath);
+  EXPECT_EQ(GetMenuState(hFile, ID_FILE_MRU_FILE1, MF_BYCOMMAND) & MF_GRAYED, 0u);
+  Command(app.Frame(), ID_FILE_MRU_FILE1);
+  EXPECT_EQ(app.m_pDocument->m_nOpen, 2);
+  EXPECT_EQ(app.m_pDocument->m_nNew, 1);
+  EXPECT_EQ(app.m_pDocument->PathName(), strFullPath);
+  EXPECT_EQ(ReadFile("drawing.dat"), "kept");
 }
 
 // The version dialog runs modally inside the command; a timer in its loop
