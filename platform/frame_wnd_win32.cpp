@@ -74,6 +74,17 @@ bool IsCommandHandled(int nId) {
   }
 }
 
+// Grays the items of one popup whose commands have no handler, and enables
+// the others; the recent-file entries keep their own state.
+void EnableCommands(HMENU hPopup) {
+  const int nCount = GetMenuItemCount(hPopup);
+  for (int i = 0; i < nCount; ++i) {
+    const UINT nId = GetMenuItemID(hPopup, i);
+    if (nId == static_cast<UINT>(-1) || IsRecentFileCommand(nId)) continue;
+    EnableMenuItem(hPopup, nId, MF_BYCOMMAND | (IsCommandHandled(static_cast<int>(nId)) ? MF_ENABLED : MF_GRAYED));
+  }
+}
+
 }  // namespace
 
 CFrameWnd::CFrameWnd(CWinApp& app, CDocument& document, int nResourceId)
@@ -99,8 +110,8 @@ bool CFrameWnd::Create() {
     GetMenuStringW(hMenu, ID_FILE_MRU_FILE1, text, 256, MF_BYCOMMAND);
     m_strRecentPlaceholder = text;
     // Accelerators of grayed items do nothing, so the state is set at once.
-    for (int nId : {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}) {
-      EnableMenuItem(hMenu, static_cast<UINT>(nId), MF_BYCOMMAND | MF_GRAYED);
+    for (int i = 0; i < GetMenuItemCount(hMenu); ++i) {
+      if (HMENU hPopup = GetSubMenu(hMenu, i)) EnableCommands(hPopup);
     }
   }
   // Hidden: the document's step runs before the frame is shown.
@@ -198,13 +209,7 @@ void CFrameWnd::OnCommand(int nId) {
 }
 
 void CFrameWnd::OnInitMenuPopup(HMENU hMenu) {
-  const int nCount = GetMenuItemCount(hMenu);
-  for (int i = 0; i < nCount; ++i) {
-    const UINT nId = GetMenuItemID(hMenu, i);
-    if (nId != static_cast<UINT>(-1) && !IsRecentFileCommand(nId)) {
-      EnableMenuItem(hMenu, nId, MF_BYCOMMAND | (IsCommandHandled(static_cast<int>(nId)) ? MF_ENABLED : MF_GRAYED));
-    }
-  }
+  EnableCommands(hMenu);
   ListRecentFiles(hMenu);
 }
 
