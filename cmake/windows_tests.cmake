@@ -13,9 +13,11 @@ foreach(helper expect_box check_resources)
   add_dependencies(dravel03_tests ${helper})
 endforeach()
 
-# Starts the wine server once, to stay for the whole run: otherwise every
-# program under wine waits seconds for a server of its own.
-add_test(NAME wine.start COMMAND sh -c "(wineserver -p 60; wine cmd /c exit) </dev/null >/dev/null 2>&1")
+# Starts the wine server once, to stay between the tests: otherwise every
+# program under wine waits seconds for a server of its own. "-p30" keeps it
+# 30 s after the last program ends ("-p 30", with a blank, would keep it for
+# ever).
+add_test(NAME wine.start COMMAND sh -c "(wineserver -p30; wine cmd /c exit) </dev/null >/dev/null 2>&1")
 set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine)
 
 # The message box: its text, caption and icon, and the exit status.
