@@ -1,5 +1,6 @@
 #include "geometry/number_format.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -15,7 +16,8 @@ struct CDecimal {
   int nExponent;
 };
 
-CDecimal RoundTo15Digits(double dMagnitude) {
+// The long path, for every finite magnitude.
+CDecimal RoundTo15DigitsByText(double dMagnitude) {
   // to_chars gives the exact value rounded to 17 digits, ties to even; for
   // the 15 digits that follow, ties to even and half up at 17 digits agree.
   char text[32];
@@ -40,6 +42,114 @@ CDecimal RoundTo15Digits(double dMagnitude) {
   }
   decimal.nExponent = nExponent;
   return decimal;
+}
+
+// Decimal exponents that the exact integer path below takes: those of plain
+// notation, where nearly every written number lies.
+constexpr int kFastLowest = -4;
+constexpr int kFastHighest = 14;
+
+// The exact value of the double, scaled by 10^p, needs more than 64 bits:
+// GCC and Clang (MinGW included) have a 128-bit integer.
+__extension__ typedef unsigned __int128 CUint128;
+
+constexpr int kMaxScale = 16 - (kFastLowest - 1);
+
+constexpr std::array<uint64_t, kMaxScale + 1> PowersOfFive() {
+  std::array<uint64_t, kMaxScale + 1> powers{};
+  uint64_t nPower = 1;
+  for (uint64_t& n : powers) {
+    n = nPower;
+    nPower *= 5;
+  }
+  return powers;
+}
+
+constexpr std::array<uint64_t, kMaxScale + 1> kPowersOfFive = PowersOfFive();
+
+constexpr uint64_t kTen15 = 1000000000000000u;
+constexpr uint64_t kTen16 = 10000000000000000u;
+constexpr uint64_t kTen17 = 100000000000000000u;
+
+constexpr std::array<char, 200> DigitPairs() {
+  std::array<char, 200> pairs{};
+  for (int i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}
+
+constexpr std::array<char, 200> kDigitPairs = DigitPairs();
+
+// Writes n < 10^15 as 15 digits. Two digits per division, in two halves that
+// do not wait for each other: the chain of divisions is the cost here.
+void WriteDigits(uint64_t n, char* pDigits) {
+  uint64_t nHigh = n / 100000000;  // digits 0 to 6
+  uint64_t nLow = n % 100000000;   // digits 7 to 14
+  for (int i = 13; i >= 7; i -= 2) {
+    std::memcpy(pDigits + i, &kDigitPairs[2 * (nLow % 100)], 2);
+    nLow /= 100;
+  }
+  for (int i = 5; i >= 1; i -= 2) {
+    std::memcpy(pDigits + i, &kDigitPairs[2 * (nHigh % 100)], 2);
+    nHigh /= 100;
+  }
+  pDigits[0] = static_cast<char>('0' + nHigh);
+}
+
+// floor(m·2^q·10^p) and whether the dropped part is at least one half. A
+// double is m·2^q exactly, and m·2^q·10^p = (m·5^p)·2^(q+p): with m < 2^53 and
+// p <= 21, m·5^p < 2^102, so the product and the shift are exact.
+bool ScaleExactly(uint64_t m, int q, int p, uint64_t& nFloor, bool& bHalfOrMore) {
+  const int nShift = -(q + p);
+  if (nShift < 1 || nShift > 127) return false;  // outside the fast range
+  const CUint128 product = static_cast<CUint128>(m) * kPowersOfFive[p];
+  const CUint128 whole = product >> nShift;
+  if (whole >= kTen17 * 10) return false;
+  nFloor = static_cast<uint64_t>(whole);
+  const CUint128 remainder = product - (whole << nShift);
+  bHalfOrMore = remainder >= (static_cast<CUint128>(1) << (nShift - 1));
+  return true;
+}
+
+// The two half-up roundings done on the exact value in integer arithmetic,
+// for magnitudes of plain notation; false for any other magnitude.
+bool RoundTo15DigitsExactly(double dMagnitude, CDecimal& decimal) {
+  uint64_t nBits;
+  std::memcpy(&nBits, &dMagnitude, sizeof nBits);
+  const int nBiased = static_cast<int>(nBits >> 52);
+  if (nBiased == 0) return false;  // subnormal: far outside the range
+  const uint64_t m = (nBits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
+  const int q = nBiased - 1075;
+  // The value lies in [2^(q+52), 2^(q+53)): its decimal exponent is this
+  // guess or one more.
+  int e = static_cast<int>(std::floor((q + 52) * 0.30102999566398120));
+  if (e < kFastLowest - 1 || e > kFastHighest) return false;
+  uint64_t n;
+  bool bHalfOrMore;
+  if (!ScaleExactly(m, q, 16 - e, n, bHalfOrMore)) return false;
+  if (n >= kTen17) {
+    ++e;
+    if (!ScaleExactly(m, q, 16 - e, n, bHalfOrMore)) return false;
+  }
+  if (n < kTen16 || n >= kTen17 || e < kFastLowest || e > kFastHighest) return false;
+  // 17 digits, half up; then their last two digits, half up, give 15.
+  if (bHalfOrMore) ++n;
+  n = (n + 50) / 100;
+  if (n == kTen15) {  // 99999999999999950 and up round to a power of ten
+    n = kTen15 / 10;
+    ++e;
+  }
+  WriteDigits(n, decimal.digits);
+  decimal.nExponent = e;
+  return true;
+}
+
+CDecimal RoundTo15Digits(double dMagnitude) {
+  CDecimal decimal;
+  if (RoundTo15DigitsExactly(dMagnitude, decimal)) return decimal;
+  return RoundTo15DigitsByText(dMagnitude);
 }
 
 // The number of digits left once zeros at the end are removed.
