@@ -70,8 +70,7 @@ std::optional<std::string_view> CDravel03Doc::DispatchRecord(std::string_view li
   }
   if (strKey == "cs") {
     if (state.bInMsg) {
-      state.strRewritten = PlaceByReference(state.strReference, line);
-      return std::string_view(state.strRewritten);
+      return PlaceByReference(state.strReference, line, state.strRewritten);
     }
   } else if (HasPrefix(strKey, "cc")) {
     m_nAlign = IndexCharacter(strKey);
@@ -80,6 +79,5 @@ std::optional<std::string_view> CDravel03Doc::DispatchRecord(std::string_view li
     return line;
   }
   if (!IsFlipMode()) return line;
-  state.strRewritten = FlipTextRecord(line);
-  return std::string_view(state.strRewritten);
+  return FlipTextRecord(line, state.strRewritten);
 }

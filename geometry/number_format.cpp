@@ -159,35 +159,47 @@ int SignificantCount(const CDecimal& decimal) {
   return n;
 }
 
-void AppendPlain(std::string& strOut, const CDecimal& decimal) {
+// The writers below fill a small buffer that AppendNumber appends in one
+// step: the longest number, "-1.23456789012345e-100", has 22 bytes.
+constexpr size_t kLongestNumber = 24;
+
+char* Copy(char* pOut, const char* pFrom, int nCount) {
+  std::memcpy(pOut, pFrom, static_cast<size_t>(nCount));
+  return pOut + nCount;
+}
+
+char* WritePlain(char* pOut, const CDecimal& decimal) {
   const int nCount = SignificantCount(decimal);
   const int e = decimal.nExponent;
   if (e < 0) {
-    strOut += "0.";
-    strOut.append(static_cast<size_t>(-e - 1), '0');
-    strOut.append(decimal.digits, static_cast<size_t>(nCount));
-    return;
+    *pOut++ = '0';
+    *pOut++ = '.';
+    for (int i = -1; i > e; --i) *pOut++ = '0';
+    return Copy(pOut, decimal.digits, nCount);
   }
-  strOut.append(decimal.digits, static_cast<size_t>(e + 1));
+  pOut = Copy(pOut, decimal.digits, e + 1);
   if (nCount > e + 1) {
-    strOut += '.';
-    strOut.append(decimal.digits + e + 1, static_cast<size_t>(nCount - e - 1));
+    *pOut++ = '.';
+    pOut = Copy(pOut, decimal.digits + e + 1, nCount - e - 1);
   }
+  return pOut;
 }
 
-void AppendExponent(std::string& strOut, const CDecimal& decimal) {
+char* WriteExponent(char* pOut, const CDecimal& decimal) {
   const int nCount = SignificantCount(decimal);
-  strOut += decimal.digits[0];
+  *pOut++ = decimal.digits[0];
   if (nCount > 1) {
-    strOut += '.';
-    strOut.append(decimal.digits + 1, static_cast<size_t>(nCount - 1));
+    *pOut++ = '.';
+    pOut = Copy(pOut, decimal.digits + 1, nCount - 1);
   }
   const int e = decimal.nExponent;
   const int nMagnitude = e < 0 ? -e : e;
-  const char exponent[] = {'e', e < 0 ? '-' : '+', static_cast<char>('0' + nMagnitude / 100),
-                           static_cast<char>('0' + nMagnitude / 10 % 10),
-                           static_cast<char>('0' + nMagnitude % 10)};
-  strOut.append(exponent, sizeof exponent);
+  *pOut++ = 'e';
+  *pOut++ = e < 0 ? '-' : '+';
+  *pOut++ = static_cast<char>('0' + nMagnitude / 100);
+  *pOut++ = static_cast<char>('0' + nMagnitude / 10 % 10);
+  *pOut++ = static_cast<char>('0' + nMagnitude % 10);
+  return pOut;
 }
 
 void AppendNotFinite(std::string& strOut, double dValue) {
@@ -217,13 +229,16 @@ void AppendNumber(std::string& strOut, double dValue) {
     strOut += '0';
     return;
   }
-  if (dValue < 0) strOut += '-';
+  char text[kLongestNumber];
+  char* pEnd = text;
+  if (dValue < 0) *pEnd++ = '-';
   const CDecimal decimal = RoundTo15Digits(std::fabs(dValue));
   if (decimal.nExponent >= -4 && decimal.nExponent <= 14) {
-    AppendPlain(strOut, decimal);
+    pEnd = WritePlain(pEnd, decimal);
   } else {
-    AppendExponent(strOut, decimal);
+    pEnd = WriteExponent(pEnd, decimal);
   }
+  strOut.append(text, pEnd);
 }
 
 std::string FormatNumber(double dValue) {
@@ -232,16 +247,21 @@ std::string FormatNumber(double dValue) {
   return strOut;
 }
 
-std::string RecordLine(std::string_view strKeyword, double x, double y, double dx, double dy,
-                       std::string_view strText) {
-  std::string strLine;
-  strLine.reserve(strKeyword.size() + 4 * 24 + 1 + strText.size());
-  strLine.append(strKeyword);
+std::string_view WriteRecordLine(std::string& strLine, std::string_view strKeyword, double x,
+                                 double y, double dx, double dy, std::string_view strText) {
+  strLine.assign(strKeyword);
   for (double dValue : {x, y, dx, dy}) {
     strLine += ' ';
     AppendNumber(strLine, dValue);
   }
   strLine += ' ';
   strLine.append(strText);
+  return strLine;
+}
+
+std::string RecordLine(std::string_view strKeyword, double x, double y, double dx, double dy,
+                       std::string_view strText) {
+  std::string strLine;
+  WriteRecordLine(strLine, strKeyword, x, y, dx, dy, strText);
   return strLine;
 }
