@@ -76,33 +76,7 @@ constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// The common case, without an exponent and with few digits: the digits as
-// a whole number of at most 2^53 and the power of ten are both exact, so the
-// one division rounds the value once, to the nearest double. False when the
-// text does not fit.
-bool ReadShortDecimal(std::string_view mantissa, double& dValue) {
-  constexpr uint64_t kExactLimit = uint64_t{1} << 53;
-  uint64_t nDigits = 0;
-  int nFraction = -1;  // digits after the point; -1 before it
-  int nCount = 0;
-  for (char c : mantissa) {
-    if (c == '.') {
-      nFraction = 0;
-      continue;
-    }
-    if (++nCount > 19) return false;  // 19 digits still fit 64 bits
-    nDigits = nDigits * 10 + static_cast<uint64_t>(c - '0');
-    if (nFraction >= 0) ++nFraction;
-  }
-  if (nDigits > kExactLimit || nFraction > 22) return false;
-  dValue = static_cast<double>(nDigits);
-  if (nFraction > 0) dValue /= kExactPowersOfTen[nFraction];
-  return true;
-}
-
 double ParseMagnitude(const CNumberText& number) {
-  double dShort;
-  if (number.cLetter == 0 && ReadShortDecimal(number.mantissa, dShort)) return dShort;
   // from_chars knows only "e"; a "d" exponent, rare in practice, needs a
   // copy with the letter changed.
   std::string strCopy;
@@ -125,9 +99,48 @@ double ParseMagnitude(const CNumberText& number) {
   return dValue;
 }
 
+// The common case, read in one pass: a sign, at most 19 digits with an
+// optional point, and no exponent. As a whole number of at most 2^53 the
+// digits are exact, and so is a power of ten up to 10^22: the one division
+// rounds the value once, to the nearest double. False for any other text,
+// which the full reading takes.
+bool ReadShortDecimal(std::string_view text, double& dValue) {
+  constexpr uint64_t kExactLimit = uint64_t{1} << 53;
+  size_t i = 0;
+  const bool bNegative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
+  uint64_t nDigits = 0;
+  int nCount = 0;
+  int nFraction = 0;
+  bool bPoint = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (IsDigit(c)) {
+      if (++nCount > 19) return false;  // 19 digits still fit 64 bits
+      nDigits = nDigits * 10 + static_cast<uint64_t>(c - '0');
+      if (bPoint) ++nFraction;
+    } else if (c == '.' && !bPoint) {
+      bPoint = true;
+    } else {
+      break;
+    }
+  }
+  if (nCount == 0 || nDigits > kExactLimit || nFraction > 22) return false;
+  if (i < text.size()) {
+    const char c = text[i];
+    if (c == 'e' || c == 'E' || c == 'd' || c == 'D') return false;
+  }
+  double dMagnitude = static_cast<double>(nDigits);
+  if (nFraction > 0) dMagnitude /= kExactPowersOfTen[nFraction];
+  dValue = bNegative ? -dMagnitude : dMagnitude;
+  return true;
+}
+
 }  // namespace
 
 double CFieldList::ReadNumber(std::string_view text) {
+  double dShort;
+  if (ReadShortDecimal(text, dShort)) return dShort;
   CNumberText number;
   if (!ScanNumber(text, number)) return 0;
   const double dMagnitude = ParseMagnitude(number);
