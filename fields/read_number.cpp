@@ -109,23 +109,24 @@ bool ReadShortDecimal(std::string_view text, double& dValue) {
   size_t i = 0;
   const bool bNegative = !text.empty() && text[0] == '-';
   if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
+  // Past 19 digits the sum wraps around; the count below then sends the
+  // text to the full reading.
   uint64_t nDigits = 0;
-  int nCount = 0;
-  int nFraction = 0;
-  bool bPoint = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (IsDigit(c)) {
-      if (++nCount > 19) return false;  // 19 digits still fit 64 bits
-      nDigits = nDigits * 10 + static_cast<uint64_t>(c - '0');
-      if (bPoint) ++nFraction;
-    } else if (c == '.' && !bPoint) {
-      bPoint = true;
-    } else {
-      break;
-    }
+  const size_t nStart = i;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    nDigits = nDigits * 10 + static_cast<uint64_t>(text[i] - '0');
   }
-  if (nCount == 0 || nDigits > kExactLimit || nFraction > 22) return false;
+  const size_t nWhole = i - nStart;
+  size_t nFraction = 0;
+  if (i < text.size() && text[i] == '.') {
+    const size_t nFractionStart = ++i;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+      nDigits = nDigits * 10 + static_cast<uint64_t>(text[i] - '0');
+    }
+    nFraction = i - nFractionStart;
+  }
+  const size_t nCount = nWhole + nFraction;
+  if (nCount == 0 || nCount > 19 || nDigits > kExactLimit || nFraction > 22) return false;
   if (i < text.size()) {
     const char c = text[i];
     if (c == 'e' || c == 'E' || c == 'd' || c == 'D') return false;
