@@ -8,7 +8,9 @@
 std::string_view CDravel03Doc::FlipTextRecord(std::string_view line, std::string& strOut) const {
   CFieldList fields;
   fields.Split(line, " ");
-  CPlacement p = ReadPlacement(fields);
+  // The decision needs the direction alone; the point is read for a turn.
+  CPlacement p;
+  ReadDirection(fields, p);
 
   // The test direction: as read under "/G1", a quarter turn counter-clockwise
   // under "/G2".
@@ -25,6 +27,7 @@ std::string_view CDravel03Doc::FlipTextRecord(std::string_view line, std::string
   const bool bAccepted = fields.m_strField[0] == "cv" ? (b < 0 || (b == 0 && a > 0))
                                                       : (a > 0 || (a == 0 && b > 0));
   if (bAccepted) return line;
+  ReadPoint(fields, p);
 
   // The direction is negated only when written, so the second shift works
   // with the direction as read.
