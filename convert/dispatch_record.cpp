@@ -29,10 +29,13 @@ bool IsTextKeyword(std::string_view strKey) {
 std::optional<std::string_view> CDravel03Doc::DispatchRecord(std::string_view line,
                                                              CPassState& state) {
   // Most lines need only their first field; the others split in full below.
-  const std::string_view strKey = FirstField(line);
   // Every keyword begins with a small letter or "#": outside a msg block
-  // any other line, a segment most often, is copied without the tests.
-  if (!state.bInMsg && (strKey.empty() || !IsKeywordStart(strKey[0]))) return line;
+  // any other line, a segment most often, is copied on its first byte.
+  if (!state.bInMsg) {
+    const size_t nStart = line.find_first_not_of(' ');
+    if (nStart == std::string_view::npos || !IsKeywordStart(line[nStart])) return line;
+  }
+  const std::string_view strKey = FirstField(line);
 
   if (strKey == "hq") return "hd"sv;
   if (strKey == "hs") {
