@@ -238,7 +238,7 @@ void AppendNumber(std::string& strOut, double dValue) {
   } else {
     pEnd = WriteExponent(pEnd, decimal);
   }
-  strOut.append(text, pEnd);
+  strOut.append(text, static_cast<size_t>(pEnd - text));
 }
 
 std::string FormatNumber(double dValue) {
@@ -249,7 +249,8 @@ std::string FormatNumber(double dValue) {
 
 std::string_view WriteRecordLine(std::string& strLine, std::string_view strKeyword, double x,
                                  double y, double dx, double dy, std::string_view strText) {
-  strLine.assign(strKeyword);
+  strLine.clear();  // keeps the capacity
+  strLine.append(strKeyword);
   for (double dValue : {x, y, dx, dy}) {
     strLine += ' ';
     AppendNumber(strLine, dValue);
