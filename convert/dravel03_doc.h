@@ -65,7 +65,10 @@ class CDravel03Doc : public CDocument {
   double m_dHeight[kHeightCount] = {};
 
  private:
-  bool IsFlipMode() const { return m_strMode == "/G1" || m_strMode == "/G2"; }
+  // Compared as views: the inline compare of std::string_view costs far less
+  // per line than std::string's out-of-line compare with a C string.
+  bool IsMode(std::string_view strMode) const { return std::string_view(m_strMode) == strMode; }
+  bool IsFlipMode() const { return IsMode("/G1") || IsMode("/G2"); }
   void ReportFileError(const std::string& strFileName);
 
   CPlatform& m_platform;

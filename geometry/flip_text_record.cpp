@@ -15,10 +15,10 @@ std::string_view CDravel03Doc::FlipTextRecord(std::string_view line, std::string
   // The test direction: as read under "/G1", a quarter turn counter-clockwise
   // under "/G2".
   double a, b;
-  if (m_strMode == "/G1") {
+  if (IsMode("/G1")) {
     a = p.dx;
     b = p.dy;
-  } else if (m_strMode == "/G2") {
+  } else if (IsMode("/G2")) {
     a = p.dy * -1.0;
     b = p.dx;
   } else {
