@@ -232,7 +232,16 @@ void AppendNumber(std::string& strOut, double dValue) {
   char text[kLongestNumber];
   char* pEnd = text;
   if (dValue < 0) *pEnd++ = '-';
-  const CDecimal decimal = RoundTo15Digits(std::fabs(dValue));
+  const double dMagnitude = std::fabs(dValue);
+  // A whole number below 10^15 has at most 15 digits, which both roundings
+  // keep: it is written as it is, as directions and lengths often are.
+  const uint64_t nWhole = dMagnitude < 1e15 ? static_cast<uint64_t>(dMagnitude) : 0;
+  if (static_cast<double>(nWhole) == dMagnitude) {
+    pEnd = std::to_chars(pEnd, text + sizeof text, nWhole).ptr;
+    strOut.append(text, static_cast<size_t>(pEnd - text));
+    return;
+  }
+  const CDecimal decimal = RoundTo15Digits(dMagnitude);
   if (decimal.nExponent >= -4 && decimal.nExponent <= 14) {
     pEnd = WritePlain(pEnd, decimal);
   } else {
