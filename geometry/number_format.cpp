@@ -163,9 +163,14 @@ int SignificantCount(const CDecimal& decimal) {
 // step: the longest number, "-1.23456789012345e-100", has 22 bytes.
 constexpr size_t kLongestNumber = 24;
 
-char* Copy(char* pOut, const char* pFrom, int nCount) {
-  std::memcpy(pOut, pFrom, static_cast<size_t>(nCount));
-  return pOut + nCount;
+char* CopyText(char* pOut, std::string_view text) {
+  std::memcpy(pOut, text.data(), text.size());
+  return pOut + text.size();
+}
+
+// nCount digits of the decimal from digit nFrom on.
+std::string_view Digits(const CDecimal& decimal, int nFrom, int nCount) {
+  return std::string_view(decimal.digits + nFrom, static_cast<size_t>(nCount));
 }
 
 char* WritePlain(char* pOut, const CDecimal& decimal) {
@@ -175,12 +180,12 @@ char* WritePlain(char* pOut, const CDecimal& decimal) {
     *pOut++ = '0';
     *pOut++ = '.';
     for (int i = -1; i > e; --i) *pOut++ = '0';
-    return Copy(pOut, decimal.digits, nCount);
+    return CopyText(pOut, Digits(decimal, 0, nCount));
   }
-  pOut = Copy(pOut, decimal.digits, e + 1);
+  pOut = CopyText(pOut, Digits(decimal, 0, e + 1));
   if (nCount > e + 1) {
     *pOut++ = '.';
-    pOut = Copy(pOut, decimal.digits + e + 1, nCount - e - 1);
+    pOut = CopyText(pOut, Digits(decimal, e + 1, nCount - e - 1));
   }
   return pOut;
 }
@@ -190,7 +195,7 @@ char* WriteExponent(char* pOut, const CDecimal& decimal) {
   *pOut++ = decimal.digits[0];
   if (nCount > 1) {
     *pOut++ = '.';
-    pOut = Copy(pOut, decimal.digits + 1, nCount - 1);
+    pOut = CopyText(pOut, Digits(decimal, 1, nCount - 1));
   }
   const int e = decimal.nExponent;
   const int nMagnitude = e < 0 ? -e : e;
@@ -202,51 +207,41 @@ char* WriteExponent(char* pOut, const CDecimal& decimal) {
   return pOut;
 }
 
-void AppendNotFinite(std::string& strOut, double dValue) {
-  if (std::isinf(dValue)) {
-    strOut += dValue < 0 ? "-1.#INF" : "1.#INF";
-    return;
-  }
+char* WriteNotFinite(char* pOut, double dValue) {
+  if (std::isinf(dValue)) return CopyText(pOut, dValue < 0 ? "-1.#INF" : "1.#INF");
   uint64_t nBits;
   std::memcpy(&nBits, &dValue, sizeof nBits);
   // The not-a-number that invalid operations produce on this hardware.
   constexpr uint64_t kIndefinite = 0xFFF8000000000000u;
-  if (nBits == kIndefinite) {
-    strOut += "-1.#IND";
-  } else {
-    strOut += std::signbit(dValue) ? "-1.#QNAN" : "1.#QNAN";
-  }
+  if (nBits == kIndefinite) return CopyText(pOut, "-1.#IND");
+  return CopyText(pOut, std::signbit(dValue) ? "-1.#QNAN" : "1.#QNAN");
 }
 
-}  // namespace
-
-void AppendNumber(std::string& strOut, double dValue) {
-  if (!std::isfinite(dValue)) {
-    AppendNotFinite(strOut, dValue);
-    return;
-  }
+// Writes the number at pOut, at most kLongestNumber bytes; returns its end.
+char* WriteNumber(char* pOut, double dValue) {
+  if (!std::isfinite(dValue)) return WriteNotFinite(pOut, dValue);
   if (dValue == 0) {
-    strOut += '0';
-    return;
+    *pOut++ = '0';
+    return pOut;
   }
-  char text[kLongestNumber];
-  char* pEnd = text;
-  if (dValue < 0) *pEnd++ = '-';
+  if (dValue < 0) *pOut++ = '-';
   const double dMagnitude = std::fabs(dValue);
   // A whole number below 10^15 has at most 15 digits, which both roundings
   // keep: it is written as it is, as directions and lengths often are.
   const uint64_t nWhole = dMagnitude < 1e15 ? static_cast<uint64_t>(dMagnitude) : 0;
   if (static_cast<double>(nWhole) == dMagnitude) {
-    pEnd = std::to_chars(pEnd, text + sizeof text, nWhole).ptr;
-    strOut.append(text, static_cast<size_t>(pEnd - text));
-    return;
+    return std::to_chars(pOut, pOut + kLongestNumber - 1, nWhole).ptr;
   }
   const CDecimal decimal = RoundTo15Digits(dMagnitude);
-  if (decimal.nExponent >= -4 && decimal.nExponent <= 14) {
-    pEnd = WritePlain(pEnd, decimal);
-  } else {
-    pEnd = WriteExponent(pEnd, decimal);
-  }
+  if (decimal.nExponent >= -4 && decimal.nExponent <= 14) return WritePlain(pOut, decimal);
+  return WriteExponent(pOut, decimal);
+}
+
+}  // namespace
+
+void AppendNumber(std::string& strOut, double dValue) {
+  char text[kLongestNumber];
+  const char* pEnd = WriteNumber(text, dValue);
   strOut.append(text, static_cast<size_t>(pEnd - text));
 }
 
@@ -258,14 +253,16 @@ std::string FormatNumber(double dValue) {
 
 std::string_view WriteRecordLine(std::string& strLine, std::string_view strKeyword, double x,
                                  double y, double dx, double dy, std::string_view strText) {
-  strLine.clear();  // keeps the capacity
-  strLine.append(strKeyword);
+  // Sized for the longest numbers, written in place, then cut to length.
+  strLine.resize(strKeyword.size() + 4 * (1 + kLongestNumber) + 1 + strText.size());
+  char* pOut = CopyText(strLine.data(), strKeyword);
   for (double dValue : {x, y, dx, dy}) {
-    strLine += ' ';
-    AppendNumber(strLine, dValue);
+    *pOut++ = ' ';
+    pOut = WriteNumber(pOut, dValue);
   }
-  strLine += ' ';
-  strLine.append(strText);
+  *pOut++ = ' ';
+  pOut = CopyText(pOut, strText);
+  strLine.resize(static_cast<size_t>(pOut - strLine.data()));
   return strLine;
 }
 
