@@ -17,6 +17,8 @@ int32_t IndexCharacter(std::string_view strKey) {
   return CFieldList::ReadIndex(strKey.substr(strKey.size() - 1));
 }
 
+bool IsKeywordStart(char c) { return (c >= 'a' && c <= 'z') || c == '#'; }
+
 bool IsTextKeyword(std::string_view strKey) {
   return strKey == "ch" || strKey == "cv" || strKey == "cp" || strKey == "ct" ||
          strKey == "ck" || strKey == "cz" || strKey == "c2";
@@ -27,17 +29,24 @@ bool IsTextKeyword(std::string_view strKey) {
 std::optional<std::string_view> CDravel03Doc::DispatchRecord(std::string_view line,
                                                              CPassState& state) {
   // Most lines need only their first field; the others split in full below.
+  // Every keyword begins with a small letter or "#": outside a msg block
+  // any other line, a segment most often, is copied on its first byte.
+  if (!state.bInMsg) {
+    const size_t nStart = line.find_first_not_of(' ');
+    if (nStart == std::string_view::npos || !IsKeywordStart(line[nStart])) return line;
+  }
   const std::string_view strKey = FirstField(line);
-  CFieldList fields;
 
   if (strKey == "hq") return "hd"sv;
   if (strKey == "hs") {
+    CFieldList fields;
     fields.Split(line, " ");
     for (int i = 0; i < kScaleCount; ++i) m_nScale[i] = CFieldList::ReadIndex(fields.m_strField[i + 1]);
     return std::nullopt;
   }
   if (strKey == "hcw" || strKey == "hcd") return std::nullopt;
   if (strKey == "hch") {
+    CFieldList fields;
     fields.Split(line, " ");
     for (int i = 1; i < kHeightCount; ++i) m_dHeight[i] = CFieldList::ReadNumber(fields.m_strField[i]);
     return std::nullopt;
@@ -49,6 +58,7 @@ std::optional<std::string_view> CDravel03Doc::DispatchRecord(std::string_view li
   if (HasPrefix(strKey, "cn") && strKey.size() <= 4) {
     m_nSizeIndex = IndexCharacter(strKey);
     if (m_nSizeIndex == 0) {
+      CFieldList fields;
       fields.Split(line, " ");
       m_dHeight[0] = CFieldList::ReadNumber(fields.m_strField[2]);
     }
@@ -70,8 +80,7 @@ std::optional<std::string_view> CDravel03Doc::DispatchRecord(std::string_view li
   }
   if (strKey == "cs") {
     if (state.bInMsg) {
-      state.strRewritten = PlaceByReference(state.strReference, line);
-      return std::string_view(state.strRewritten);
+      return PlaceByReference(state.strReference, line, state.strRewritten);
     }
   } else if (HasPrefix(strKey, "cc")) {
     m_nAlign = IndexCharacter(strKey);
@@ -80,6 +89,5 @@ std::optional<std::string_view> CDravel03Doc::DispatchRecord(std::string_view li
     return line;
   }
   if (!IsFlipMode()) return line;
-  state.strRewritten = FlipTextRecord(line);
-  return std::string_view(state.strRewritten);
+  return FlipTextRecord(line, state.strRewritten);
 }

@@ -46,6 +46,13 @@ class CDravel03Doc : public CDocument {
   std::string FlipTextRecord(std::string_view line) const;
   std::string PlaceByReference(std::string_view reference, std::string_view record);
 
+  // The same, for the pass: a new line is written into `strOut`, whose
+  // capacity serves from one record to the next. The result is `line` (or
+  // `record`) itself when it stays unchanged, otherwise a view of `strOut`.
+  std::string_view FlipTextRecord(std::string_view line, std::string& strOut) const;
+  std::string_view PlaceByReference(std::string_view reference, std::string_view record,
+                                    std::string& strOut);
+
   // The settings. Every value is defined before any record sets it: all
   // zero, both indexes inside their tables.
   int32_t m_nAlign = 0;
@@ -58,7 +65,10 @@ class CDravel03Doc : public CDocument {
   double m_dHeight[kHeightCount] = {};
 
  private:
-  bool IsFlipMode() const { return m_strMode == "/G1" || m_strMode == "/G2"; }
+  // Compared as views: the inline compare of std::string_view costs far less
+  // per line than std::string's out-of-line compare with a C string.
+  bool IsMode(std::string_view strMode) const { return std::string_view(m_strMode) == strMode; }
+  bool IsFlipMode() const { return IsMode("/G1") || IsMode("/G2"); }
   void ReportFileError(const std::string& strFileName);
 
   CPlatform& m_platform;

@@ -10,12 +10,9 @@ size_t FindSeparator(std::string_view text, std::string_view separator) {
 
 int CFieldList::Split(std::string_view line, std::string_view separator) {
   m_strLine = line;
-  // Empty fields sit at the end of the line, so that From() of a missing
-  // field is empty.
-  const std::string_view end = line.substr(line.size());
-  for (std::string_view& field : m_strField) field = end;
   if (separator.empty()) {
     m_strField[0] = line;  // no separator can be found; nor can it advance
+    ClearFieldsFrom(1);
     return 0;
   }
   std::string_view rest = line;
@@ -24,12 +21,20 @@ int CFieldList::Split(std::string_view line, std::string_view separator) {
     size_t at = FindSeparator(rest, separator);
     if (at == std::string_view::npos) {
       m_strField[n] = rest;
+      ClearFieldsFrom(n + 1);
       return n;
     }
     if (at > 0) m_strField[n++] = rest.substr(0, at);
     rest.remove_prefix(at + separator.size());
     if (n == kFieldCount) return n;
   }
+}
+
+void CFieldList::ClearFieldsFrom(int nField) {
+  // Empty fields sit at the end of the line, so that From() of a missing
+  // field is empty.
+  const std::string_view end = m_strLine.substr(m_strLine.size());
+  for (int i = nField; i < kFieldCount; ++i) m_strField[i] = end;
 }
 
 std::string_view CFieldList::From(int nField) const {

@@ -37,6 +37,9 @@ class CFieldList {
   std::string_view m_strField[kFieldCount];
 
  private:
+  // Sets fields nField to 19 empty; Split fills the fields before them.
+  void ClearFieldsFrom(int nField);
+
   std::string_view m_strLine;
 };
 

@@ -17,3 +17,8 @@ std::string FormatNumber(double dValue);
 // blanks between them.
 std::string RecordLine(std::string_view strKeyword, double x, double y, double dx, double dy,
                        std::string_view strText);
+
+// The same line written into `strLine` in place of its contents, so that its
+// capacity serves from one record to the next; returns a view of it.
+std::string_view WriteRecordLine(std::string& strLine, std::string_view strKeyword, double x,
+                                 double y, double dx, double dy, std::string_view strText);

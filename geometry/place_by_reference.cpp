@@ -24,7 +24,8 @@ int DirectionSign(double dx, double dy) {
 
 // Turns a "cs" record of a msg block where it stands ("/M1"), mirrors it
 // across the reference line and turns it ("/M2"), or mirrors it only ("/M3").
-std::string CDravel03Doc::PlaceByReference(std::string_view reference, std::string_view record) {
+std::string_view CDravel03Doc::PlaceByReference(std::string_view reference, std::string_view record,
+                                                std::string& strOut) {
   CFieldList referenceFields;
   referenceFields.Split(reference, " ");
   for (int i = 0; i < 4; ++i) m_dRef[i] = CFieldList::ReadNumber(referenceFields.m_strField[i]);
@@ -42,7 +43,7 @@ std::string CDravel03Doc::PlaceByReference(std::string_view reference, std::stri
     const bool bG1 = m_strMode == "/G1";
     const bool bAccepted = bG1 ? (p.dx > 0 || (p.dx == 0 && p.dy > 0))
                                : (p.dy < 0 || (p.dy == 0 && p.dx > 0));
-    if (bAccepted) return std::string(record);
+    if (bAccepted) return record;
     // Where the middle of the direction arrow lies from the middle of the
     // reference line.
     const double mx = SnapMidpoint((p.dx * 0.5 + p.x) - (x1 + x2) * 0.5);
@@ -52,7 +53,7 @@ std::string CDravel03Doc::PlaceByReference(std::string_view reference, std::stri
   }
 
   const bool bMirror = m_strSubMode == "/M2" || m_strSubMode == "/M3";
-  if (m_strSubMode != "/M1" && !bMirror) return std::string(record);
+  if (m_strSubMode != "/M1" && !bMirror) return record;
 
   if (bMirror) {
     const double px = p.x - x1;
@@ -72,13 +73,18 @@ std::string CDravel03Doc::PlaceByReference(std::string_view reference, std::stri
       mirrored.x = xMirrored;
       mirrored.y = yMirrored;
       // A zero-length reference line has no mirror: the record stays.
-      if (!IsFinite(mirrored)) return std::string(record);
-      return RecordLine("cs", mirrored.x, mirrored.y, mirrored.dx, mirrored.dy, fields.From(5));
+      if (!IsFinite(mirrored)) return record;
+      return WriteRecordLine(strOut, "cs", mirrored.x, mirrored.y, mirrored.dx, mirrored.dy, fields.From(5));
     }
     p.x = xMirrored;
     p.y = yMirrored;
   }
   FlipPlacement(p);
-  if (!IsFinite(p)) return std::string(record);
-  return RecordLine(fields.m_strField[0], p.x, p.y, -p.dx, -p.dy, fields.From(5));
+  if (!IsFinite(p)) return record;
+  return WriteRecordLine(strOut, fields.m_strField[0], p.x, p.y, -p.dx, -p.dy, fields.From(5));
+}
+
+std::string CDravel03Doc::PlaceByReference(std::string_view reference, std::string_view record) {
+  std::string strOut;
+  return std::string(PlaceByReference(reference, record, strOut));
 }

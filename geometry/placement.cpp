@@ -16,11 +16,19 @@ double ReadSnapped(const CFieldList& fields, int nField) {
 
 CPlacement ReadPlacement(const CFieldList& fields) {
   CPlacement placement;
-  placement.x = ReadSnapped(fields, 1);
-  placement.y = ReadSnapped(fields, 2);
+  ReadDirection(fields, placement);
+  ReadPoint(fields, placement);
+  return placement;
+}
+
+void ReadDirection(const CFieldList& fields, CPlacement& placement) {
   placement.dx = ReadSnapped(fields, 3);
   placement.dy = ReadSnapped(fields, 4);
-  return placement;
+}
+
+void ReadPoint(const CFieldList& fields, CPlacement& placement) {
+  placement.x = ReadSnapped(fields, 1);
+  placement.y = ReadSnapped(fields, 2);
 }
 
 bool IsFinite(const CPlacement& p) {

@@ -1,23 +1,28 @@
 #include "run/line_writer.h"
 
+#include <cstring>
+
 #include "platform/file.h"
 
-CLineWriter::CLineWriter(CFile& file) : m_file(file) { m_strBuffer.reserve(kBufferSize); }
+CLineWriter::CLineWriter(CFile& file) : m_file(file), m_buffer(kBufferSize) {}
 
 void CLineWriter::WriteLine(std::string_view text) {
-  if (m_strBuffer.size() + text.size() + 2 > kBufferSize) Flush();
-  if (text.size() >= kBufferSize) {
+  constexpr size_t kLineEnd = 2;
+  if (m_nUsed + text.size() + kLineEnd > kBufferSize) Flush();
+  if (text.size() + kLineEnd > kBufferSize) {
     Write(text);  // a long line goes out as it is, not through the buffer
   } else {
-    m_strBuffer.append(text);
+    std::memcpy(m_buffer.data() + m_nUsed, text.data(), text.size());
+    m_nUsed += text.size();
   }
-  m_strBuffer.append("\r\n");
+  m_buffer[m_nUsed++] = '\r';
+  m_buffer[m_nUsed++] = '\n';
 }
 
 void CLineWriter::Flush() {
-  if (m_strBuffer.empty()) return;
-  Write(m_strBuffer);
-  m_strBuffer.clear();
+  if (m_nUsed == 0) return;
+  Write(std::string_view(m_buffer.data(), m_nUsed));
+  m_nUsed = 0;
 }
 
 void CLineWriter::Write(std::string_view data) {
@@ -26,7 +31,7 @@ void CLineWriter::Write(std::string_view data) {
     m_file.Write(data.data(), data.size());
   } catch (...) {
     m_bFailed = true;
-    m_strBuffer.clear();
+    m_nUsed = 0;
     throw;
   }
 }

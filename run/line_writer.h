@@ -1,7 +1,7 @@
 #pragma once
 
-#include <string>
 #include <string_view>
+#include <vector>
 
 class CFile;
 
@@ -25,6 +25,7 @@ class CLineWriter {
   void Write(std::string_view data);
 
   CFile& m_file;
-  std::string m_strBuffer;
+  std::vector<char> m_buffer;
+  size_t m_nUsed = 0;
   bool m_bFailed = false;
 };
