@@ -42,13 +42,10 @@ class CDravel03Doc : public CDocument {
   // group's scale and size index's height.
   double ScaledHeight() const;
 
-  // The two record rewrites: the line unchanged, byte for byte, or a new line.
-  std::string FlipTextRecord(std::string_view line) const;
-  std::string PlaceByReference(std::string_view reference, std::string_view record);
-
-  // The same, for the pass: a new line is written into `strOut`, whose
-  // capacity serves from one record to the next. The result is `line` (or
-  // `record`) itself when it stays unchanged, otherwise a view of `strOut`.
+  // The two record rewrites: the line unchanged, byte for byte, or a new
+  // line. A new line is written into `strOut`, whose capacity serves from one
+  // record to the next. The result is `line` (or `record`) itself when it
+  // stays unchanged, otherwise a view of `strOut`.
   std::string_view FlipTextRecord(std::string_view line, std::string& strOut) const;
   std::string_view PlaceByReference(std::string_view reference, std::string_view record,
                                     std::string& strOut);

@@ -41,7 +41,3 @@ std::string_view CDravel03Doc::FlipTextRecord(std::string_view line, std::string
   return WriteRecordLine(strOut, fields.m_strField[0], p.x, p.y, -p.dx, -p.dy, fields.From(5));
 }
 
-std::string CDravel03Doc::FlipTextRecord(std::string_view line) const {
-  std::string strOut;
-  return std::string(FlipTextRecord(line, strOut));
-}

@@ -61,7 +61,7 @@ TEST(FlipTextRecordTest, TurnsWhatTheModeDoesNotAccept) {
     doc.m_strMode = c.mode;
     SetScaledHeight(doc, c.height);
     doc.m_nAlign = c.align;
-    EXPECT_EQ(doc.FlipTextRecord(c.line), c.written) << c.mode << " " << c.line;
+    EXPECT_EQ(Flipped(doc, c.line), c.written) << c.mode << " " << c.line;
   }
 }
 
@@ -82,7 +82,7 @@ TEST(FlipTextRecordTest, DecidesTheAxisDirections) {
       SetScaledHeight(doc, 2.5);
       const std::string line = std::string(i % 2 ? "cv" : "ch") + " 10 20 " + FormatNumber(c.dx) +
                                " " + FormatNumber(c.dy) + " T";
-      EXPECT_EQ(doc.FlipTextRecord(line) != line, c.turned[i]) << doc.m_strMode << " " << line;
+      EXPECT_EQ(Flipped(doc, line) != line, c.turned[i]) << doc.m_strMode << " " << line;
     }
   }
 }
@@ -102,8 +102,8 @@ TEST(FlipTextRecordTest, ATurnedRecordComesBackUnchanged) {
                                " " + FormatNumber(coordinate(random)) + " " +
                                FormatNumber(coordinate(random)) + " " +
                                FormatNumber(coordinate(random)) + " TEXT";
-      const std::string turned = doc.FlipTextRecord(line);
-      EXPECT_EQ(doc.FlipTextRecord(turned), turned) << mode << " " << line;
+      const std::string turned = Flipped(doc, line);
+      EXPECT_EQ(Flipped(doc, turned), turned) << mode << " " << line;
     }
   }
 }

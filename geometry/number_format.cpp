@@ -266,9 +266,3 @@ std::string_view WriteRecordLine(std::string& strLine, std::string_view strKeywo
   return strLine;
 }
 
-std::string RecordLine(std::string_view strKeyword, double x, double y, double dx, double dy,
-                       std::string_view strText) {
-  std::string strLine;
-  WriteRecordLine(strLine, strKeyword, x, y, dx, dy, strText);
-  return strLine;
-}

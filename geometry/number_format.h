@@ -13,12 +13,8 @@ void AppendNumber(std::string& strOut, double dValue);
 
 std::string FormatNumber(double dValue);
 
-// A rewritten record: the keyword, the four numbers and the text, single
-// blanks between them.
-std::string RecordLine(std::string_view strKeyword, double x, double y, double dx, double dy,
-                       std::string_view strText);
-
-// The same line written into `strLine` in place of its contents, so that its
-// capacity serves from one record to the next; returns a view of it.
+// A rewritten record, written into `strLine` in place of its contents so
+// that its capacity serves from one record to the next: the keyword, the four
+// numbers and the text, single blanks between them. Returns a view of it.
 std::string_view WriteRecordLine(std::string& strLine, std::string_view strKeyword, double x,
                                  double y, double dx, double dy, std::string_view strText);

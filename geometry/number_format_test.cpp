@@ -117,35 +117,64 @@ std::string ReferenceFormat(double value) {
   return out + exponent;
 }
 
+void ExpectRule(double value) {
+  ASSERT_EQ(FormatNumber(value), ReferenceFormat(value)) << std::hexfloat << value;
+}
+
 TEST(NumberFormatTest, AgreesWithTheExactValueForRandomDoubles) {
   std::mt19937_64 random(20261211);
   for (int i = 0; i < 200000; ++i) {
     double value = FromBits(random());
-    if (!std::isfinite(value)) continue;
-    ASSERT_EQ(FormatNumber(value), ReferenceFormat(value)) << std::hexfloat << value;
+    if (std::isfinite(value)) ExpectRule(value);
+  }
+}
+
+TEST(NumberFormatTest, AgreesWithTheExactValueAtEveryPlainMagnitude) {
+  std::mt19937_64 random(2);
+  for (int i = 0; i < 100000; ++i) {
+    const double unit = static_cast<double>(random() >> 11) * 0x1.0p-53;
+    ExpectRule(unit * std::pow(10.0, static_cast<int>(random() % 24) - 6));
   }
 }
 
 TEST(NumberFormatTest, AgreesWithTheExactValueNearRoundingEdges) {
-  // Decimal texts that sit on or next to a tie at the 15th or 17th digit, at
-  // every magnitude of the plain range and beyond.
+  // Decimal texts that sit on or next to a tie at the 15th digit, and the
+  // doubles a few steps either side, at every magnitude of the plain range
+  // and beyond.
   std::mt19937_64 random(7);
-  std::uniform_int_distribution<int> exponent(-20, 20);
-  for (int i = 0; i < 100000; ++i) {
-    std::string text = std::to_string(random() % 900000000000000ull + 100000000000000ull);
-    text += (i % 2 == 0) ? "5" : "49999";
-    text += "e" + std::to_string(exponent(random));
+  const char* const tails[] = {"5", "495", "49999", "50001"};
+  for (int i = 0; i < 40000; ++i) {
+    const std::string text = std::to_string(random() % 900000000000000ull + 100000000000000ull) +
+                             tails[i % 4] + "e" + std::to_string(static_cast<int>(random() % 40) - 20);
     double value = std::strtod(text.c_str(), nullptr);
-    for (double d : {value, std::nextafter(value, 0.0), std::nextafter(value, 1e300)}) {
-      ASSERT_EQ(FormatNumber(d), ReferenceFormat(d)) << text;
-      ASSERT_EQ(FormatNumber(-d), ReferenceFormat(-d)) << text;
+    for (int step = 0; step < 2; ++step) value = std::nextafter(value, 0.0);
+    for (int step = 0; step < 5; ++step, value = std::nextafter(value, 1e300)) {
+      ExpectRule(value);
+      ExpectRule(-value);
     }
   }
 }
 
+TEST(NumberFormatTest, AgreesWithTheExactValueOnExactHalves) {
+  // Whole numbers and a half, and short binary fractions: ties that a double
+  // holds exactly.
+  std::mt19937_64 random(4);
+  for (int i = 0; i < 20000; ++i) {
+    const double whole = static_cast<double>(random() % 2000000000000000u);
+    ExpectRule(whole + 0.5);
+    ExpectRule(std::ldexp(whole, -static_cast<int>(random() % 40)));
+  }
+  for (double d : {100000000000002.5, 1234567890123.125, 999999999999999.5, 99999999999999.95,
+                   0.00009999999999999995, 1e15, 1e-4, 1e-5}) {
+    ExpectRule(d);
+  }
+}
+
 TEST(RecordLineTest, JoinsKeywordNumbersAndText) {
-  EXPECT_EQ(RecordLine("ch", -20, 17.5, 30, -0.0, "HELLO WORLD"), "ch -20 17.5 30 0 HELLO WORLD");
-  EXPECT_EQ(RecordLine("cs", 1, 2, 3, 4, ""), "cs 1 2 3 4 ");
+  std::string line = "an earlier, longer line that is replaced";
+  EXPECT_EQ(WriteRecordLine(line, "ch", -20, 17.5, 30, -0.0, "HELLO WORLD"), "ch -20 17.5 30 0 HELLO WORLD");
+  EXPECT_EQ(WriteRecordLine(line, "cs", 1, 2, 3, 4, ""), "cs 1 2 3 4 ");
+  EXPECT_EQ(line, "cs 1 2 3 4 ");
 }
 
 }  // namespace

@@ -84,7 +84,3 @@ std::string_view CDravel03Doc::PlaceByReference(std::string_view reference, std:
   return WriteRecordLine(strOut, fields.m_strField[0], p.x, p.y, -p.dx, -p.dy, fields.From(5));
 }
 
-std::string CDravel03Doc::PlaceByReference(std::string_view reference, std::string_view record) {
-  std::string strOut;
-  return std::string(PlaceByReference(reference, record, strOut));
-}

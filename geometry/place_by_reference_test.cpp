@@ -56,7 +56,7 @@ TEST(PlaceByReferenceTest, TurnsMirrorsOrKeeps) {
     doc.m_strMode = c.mode;
     doc.m_strSubMode = c.subModeBefore;
     SetScaledHeight(doc, 2.5);
-    EXPECT_EQ(doc.PlaceByReference(c.reference, c.record), c.written)
+    EXPECT_EQ(Placed(doc, c.reference, c.record), c.written)
         << c.mode << " " << c.subModeBefore << " | " << c.reference << " | " << c.record;
     EXPECT_EQ(doc.m_strSubMode, c.subModeAfter) << c.record;
   }
@@ -65,12 +65,12 @@ TEST(PlaceByReferenceTest, TurnsMirrorsOrKeeps) {
 TEST(PlaceByReferenceTest, StoresTheReferenceLine) {
   CDravel03Doc doc(NativePlatform(), "");
   doc.m_strSubMode = "/M3";
-  doc.PlaceByReference("0.2 -1 3 4 more fields", "cs 1 2 3 4 T");
+  Placed(doc, "0.2 -1 3 4 more fields", "cs 1 2 3 4 T");
   EXPECT_EQ(doc.m_dRef[0], 0.2);  // no snapping on the reference line
   EXPECT_EQ(doc.m_dRef[1], -1);
   EXPECT_EQ(doc.m_dRef[2], 3);
   EXPECT_EQ(doc.m_dRef[3], 4);
-  doc.PlaceByReference("", "cs 1 2 3 4 T");
+  Placed(doc, "", "cs 1 2 3 4 T");
   for (double v : doc.m_dRef) EXPECT_EQ(v, 0);
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "convert/dravel03_doc.h"
 
 // A document whose scaled text height is `dHeight` (layer group 0 with scale
@@ -9,4 +12,15 @@ inline void SetScaledHeight(CDravel03Doc& doc, double dHeight) {
   doc.m_nSizeIndex = 1;
   doc.m_nScale[0] = dHeight < 0 ? -1 : 1;
   doc.m_dHeight[1] = dHeight < 0 ? -dHeight : dHeight;
+}
+
+// The rewrites' results as strings, for comparing.
+inline std::string Flipped(const CDravel03Doc& doc, std::string_view line) {
+  std::string strOut;
+  return std::string(doc.FlipTextRecord(line, strOut));
+}
+
+inline std::string Placed(CDravel03Doc& doc, std::string_view reference, std::string_view record) {
+  std::string strOut;
+  return std::string(doc.PlaceByReference(reference, record, strOut));
 }
