@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs, as root, what building and testing needs on Debian 12; only the
+# packages that are missing.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ clang libgtest-dev)
+need=()
+for pkg in "${packages[@]}"; do
+  dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
+done
+if [ ${#need[@]} -gt 0 ]; then
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}"
+fi
