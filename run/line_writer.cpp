@@ -2,16 +2,22 @@
 
 #include "platform/file.h"
 
-CLineWriter::CLineWriter(CFile& file) : m_file(file) { m_strBuffer.reserve(kBufferSize); }
+CLineWriter::CLineWriter(CFile& file, size_t nBufferSize) : m_file(file), m_nBufferSize(nBufferSize) {
+  m_strBuffer.reserve(m_nBufferSize);
+}
 
 void CLineWriter::WriteLine(std::string_view text) {
-  if (m_strBuffer.size() + text.size() + 2 > kBufferSize) Flush();
-  if (text.size() >= kBufferSize) {
-    Write(text);  // a long line goes out as it is, not through the buffer
-  } else {
-    m_strBuffer.append(text);
+  if (m_strBuffer.size() + text.size() + 2 > m_nBufferSize) Flush();
+  if (text.size() + 2 > m_nBufferSize) {
+    // A line longer than the buffer goes out in one write with its line
+    // end, so that a failed write never leaves a line without its end.
+    std::string strLine;
+    strLine.reserve(text.size() + 2);
+    strLine.append(text).append("\r\n");
+    Write(strLine);
+    return;
   }
-  m_strBuffer.append("\r\n");
+  m_strBuffer.append(text).append("\r\n");
 }
 
 void CLineWriter::Flush() {

@@ -10,7 +10,8 @@ class CLineWriter {
  public:
   static constexpr size_t kBufferSize = 256 * 1024;
 
-  explicit CLineWriter(CFile& file);
+  // `nBufferSize` is at least 1.
+  explicit CLineWriter(CFile& file, size_t nBufferSize = kBufferSize);
 
   // Write errors throw the file's CFileException.
   void WriteLine(std::string_view text);
@@ -25,6 +26,7 @@ class CLineWriter {
   void Write(std::string_view data);
 
   CFile& m_file;
+  const size_t m_nBufferSize;
   std::string m_strBuffer;
   bool m_bFailed = false;
 };

@@ -62,7 +62,8 @@ class CMemoryFile : public CFile {
 
 bool CMemoryPlatform::Log(Operation nKind, const std::string& strName, size_t nSize) {
   m_operations.push_back({nKind, strName, nSize});
-  return m_operations.size() == m_nFailAt;
+  const size_t nNumber = m_operations.size();
+  return m_nFailAt > 0 && (m_bFailLater ? nNumber >= m_nFailAt : nNumber == m_nFailAt);
 }
 
 std::unique_ptr<CFile> CMemoryPlatform::OpenForReading(const std::string& strName) {

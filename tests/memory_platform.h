@@ -10,8 +10,10 @@
 
 // A platform whose files are strings in memory. Every file operation (open,
 // read, write, close, on any file) is numbered from 1 and logged; the one
-// numbered m_nFailAt fails the way the system's would, and the operations
-// after it are logged as well, so that a test can see what the pass did next.
+// numbered m_nFailAt fails the way the system's would (and with
+// m_bFailLater every one after it too, as on a disk that has gone), and the
+// operations after it are logged as well, so that a test can see what the
+// pass did next.
 class CMemoryPlatform : public CPlatform {
  public:
   enum class Operation { Open, Read, Write, Close };
@@ -35,6 +37,7 @@ class CMemoryPlatform : public CPlatform {
 
   std::map<std::string, std::string> m_files;  // name -> contents
   size_t m_nFailAt = 0;                        // 0: nothing fails
+  bool m_bFailLater = false;
   size_t m_nReadChunk = static_cast<size_t>(-1);  // at most this many bytes per read
   std::vector<COperation> m_operations;
   std::vector<std::string> m_messages;
