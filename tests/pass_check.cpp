@@ -1,5 +1,7 @@
 #include "tests/pass_check.h"
 
+#include <initializer_list>
+
 #include "fields/field_list.h"
 
 namespace {
