@@ -2,8 +2,10 @@
 
 #include <memory>
 
+#include "app/shell.h"
 #include "app/usage.h"
 #include "convert/dravel03_doc.h"
+#include "platform/resource_ids.h"
 
 namespace {
 
@@ -32,13 +34,21 @@ bool CDravel03App::StartUp() {
     auto pDocument = std::make_unique<CDravel03Doc>(m_platform, strFirstArgument);
     m_pDocument = pDocument.get();
     return pDocument;
-  }));
+  }, MainFrameFactory(*this)));
 
   CCommandLineInfo info;
   ParseCommandLine(Arguments(), info);
   if (!ProcessShellCommand(info)) return false;
   HideAndCloseMainWindow();
   return true;
+}
+
+bool CDravel03App::OnCommand(int nId) {
+  if (nId == ID_APP_ABOUT) {
+    RunVersionDialog();
+    return true;
+  }
+  return CWinApp::OnCommand(nId);
 }
 
 int CDravel03App::ExitInstance() {

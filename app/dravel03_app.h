@@ -11,6 +11,9 @@ class CDravel03App : public CWinApp {
  public:
   explicit CDravel03App(CPlatform& platform) : m_platform(platform) {}
 
+  // The program's own command: About shows the version dialog.
+  bool OnCommand(int nId) override;
+
  protected:
   bool StartUp() override;
 

@@ -28,6 +28,7 @@ else()
 endif()
 add_library(dravel03_platform STATIC
   platform/command_line.cpp
+  platform/recent_file_list.cpp
   platform/win_app.cpp
   platform/win_app_${DRAVEL03_PLATFORM}.cpp
   platform/file_${DRAVEL03_PLATFORM}.cpp
@@ -39,9 +40,14 @@ target_link_libraries(dravel03_platform PUBLIC dravel03_core)
 add_library(dravel03_app STATIC
   app/dravel03_app.cpp
   app/usage.cpp
+  app/shell_${DRAVEL03_PLATFORM}.cpp
 )
 target_compile_definitions(dravel03_app PRIVATE DRAVEL03_VERSION="${PROJECT_VERSION}")
 target_link_libraries(dravel03_app PUBLIC dravel03_platform)
 
 add_executable(dravel03 app/main_${DRAVEL03_PLATFORM}.cpp)
 target_link_libraries(dravel03 PRIVATE dravel03_app)
+
+if(WIN32)
+  include(cmake/windows.cmake)
+endif()

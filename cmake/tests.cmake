@@ -1,4 +1,13 @@
-find_package(GTest REQUIRED)
+if(CMAKE_CROSSCOMPILING)
+  # The system's GoogleTest is built for the build machine: build it from
+  # its sources for the target, without our warning flags.
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  set_target_properties(gtest gtest_main PROPERTIES COMPILE_OPTIONS -ffp-contract=off)
+else()
+  find_package(GTest REQUIRED)
+endif()
 include(GoogleTest)
 
 # Unit tests stand beside the code they test, as foo_test.cpp; tests of one
@@ -41,3 +50,7 @@ foreach(expected IN LISTS DRAVEL03_EXPECTED)
       -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR}/examples/${example}.${mode}
       -P ${PROJECT_SOURCE_DIR}/tests/run_example.cmake)
 endforeach()
+
+if(WIN32)
+  include(cmake/windows_tests.cmake)
+endif()

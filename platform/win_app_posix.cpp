@@ -9,6 +9,10 @@ void CWinApp::SetRegistryKey(const std::string&) {}
 
 void CWinApp::LoadStdProfileSettings(int) {}
 
-void CWinApp::HideAndCloseMainWindow() {}
+void CWinApp::SaveStdProfileSettings() {}
 
 int CWinApp::RunMessageLoop() { return 0; }
+
+void CWinApp::OnFileOpen() {}
+
+std::string CWinApp::RecentPath(const std::string& strPath) { return strPath; }

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 # libclang-rt-14-dev holds the sanitizer and libFuzzer runtimes of clang.
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev)
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev mingw-w64 wine wine64 xvfb xauth)
 need=()
 for pkg in "${packages[@]}"; do
   dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")
