@@ -65,8 +65,9 @@ CRun Run(const std::string& strInput, size_t nBufferSize, size_t nFailAt, bool b
 
 // The input up to the end of its last whole line among the first `nBytes`.
 std::string WholeLines(const std::string& strInput, size_t nBytes) {
-  const size_t nFeed = strInput.rfind('\n', nBytes == 0 ? 0 : nBytes - 1);
-  return nFeed == std::string::npos || nBytes == 0 ? std::string() : strInput.substr(0, nFeed + 1);
+  if (nBytes == 0) return std::string();
+  const size_t nFeed = strInput.rfind('\n', nBytes - 1);
+  return nFeed == std::string::npos ? std::string() : strInput.substr(0, nFeed + 1);
 }
 
 // What the fault-free run wrote before its operation number `nBefore`.
