@@ -25,7 +25,7 @@ else()
 endif()
 
 add_executable(dravel03_tests ${DRAVEL03_TEST_SOURCES} tests/test_support.cpp)
-target_link_libraries(dravel03_tests PRIVATE dravel03_app GTest::gtest_main)
+target_link_libraries(dravel03_tests PRIVATE dravel03_app dravel03_test_doubles GTest::gtest_main)
 target_compile_definitions(dravel03_tests PRIVATE
   DRAVEL03_EXE="$<TARGET_FILE:dravel03>"
   DRAVEL03_SOURCE_DIR="${PROJECT_SOURCE_DIR}")

@@ -8,6 +8,7 @@
 #include "convert/pass_state.h"
 #include "platform/document.h"
 #include "platform/platform.h"
+#include "run/line_reader.h"
 
 class CPlacement;
 
@@ -27,6 +28,10 @@ class CDravel03Doc : public CDocument {
   bool NewDocument() override;
   void Convert();
   bool FileErrorReported() const { return m_bFileErrorReported; }
+
+  // How many bytes the pass reads, and writes, at a time. Tests make it
+  // small to get many reads and writes out of a small file.
+  size_t m_nFileBufferSize = CLineReader::kBufferSize;
 
   // Record dispatch: what one input line does to the settings and the pass
   // state, and the text written in its place (none for a consumed line). The

@@ -37,11 +37,11 @@ void CDravel03Doc::Convert() {
     return;
   }
   CPassState state;
-  CLineWriter writer(*pOutput);
+  CLineWriter writer(*pOutput, m_nFileBufferSize);
   std::unique_ptr<CFile> pInput;
   try {
     pInput = m_platform.OpenForReading(kInputName);
-    CLineReader reader(*pInput);
+    CLineReader reader(*pInput, m_nFileBufferSize);
     std::string_view line;
     while (reader.ReadLine(line)) {
       if (std::optional<std::string_view> text = DispatchRecord(line, state)) writer.WriteLine(*text);

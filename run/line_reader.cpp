@@ -15,7 +15,7 @@ std::string_view WithoutCarriageReturn(std::string_view line) {
 
 }  // namespace
 
-CLineReader::CLineReader(CFile& file) : m_file(file), m_buffer(kBufferSize) {}
+CLineReader::CLineReader(CFile& file, size_t nBufferSize) : m_file(file), m_buffer(nBufferSize) {}
 
 bool CLineReader::Fill() {
   if (m_bInputEnded) return false;

@@ -14,7 +14,8 @@ class CLineReader {
  public:
   static constexpr size_t kBufferSize = 256 * 1024;
 
-  explicit CLineReader(CFile& file);
+  // `nBufferSize` is at least 1.
+  explicit CLineReader(CFile& file, size_t nBufferSize = kBufferSize);
 
   // The next line, valid until the next call; false at the end of the input.
   // Read errors throw the file's CFileException.

@@ -1,20 +1,27 @@
 #include "run/line_writer.h"
 
 #include <cstring>
+#include <string>
 
 #include "platform/file.h"
 
-CLineWriter::CLineWriter(CFile& file) : m_file(file), m_buffer(kBufferSize) {}
+CLineWriter::CLineWriter(CFile& file, size_t nBufferSize) : m_file(file), m_buffer(nBufferSize) {}
 
 void CLineWriter::WriteLine(std::string_view text) {
   constexpr size_t kLineEnd = 2;
-  if (m_nUsed + text.size() + kLineEnd > kBufferSize) Flush();
-  if (text.size() + kLineEnd > kBufferSize) {
-    Write(text);  // a long line goes out as it is, not through the buffer
-  } else {
-    std::memcpy(m_buffer.data() + m_nUsed, text.data(), text.size());
-    m_nUsed += text.size();
+  const size_t nSize = m_buffer.size();
+  if (m_nUsed + text.size() + kLineEnd > nSize) Flush();
+  if (text.size() + kLineEnd > nSize) {
+    // A line longer than the buffer goes out in one write with its line
+    // end, so that a failed write never leaves a line without its end.
+    std::string strLine;
+    strLine.reserve(text.size() + kLineEnd);
+    strLine.append(text).append("\r\n");
+    Write(strLine);
+    return;
   }
+  std::memcpy(m_buffer.data() + m_nUsed, text.data(), text.size());
+  m_nUsed += text.size();
   m_buffer[m_nUsed++] = '\r';
   m_buffer[m_nUsed++] = '\n';
 }

@@ -10,7 +10,8 @@ class CLineWriter {
  public:
   static constexpr size_t kBufferSize = 256 * 1024;
 
-  explicit CLineWriter(CFile& file);
+  // `nBufferSize` is at least 2, room for one line end.
+  explicit CLineWriter(CFile& file, size_t nBufferSize = kBufferSize);
 
   // Write errors throw the file's CFileException.
   void WriteLine(std::string_view text);

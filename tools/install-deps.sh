@@ -3,7 +3,8 @@
 # packages that are missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libgtest-dev libbenchmark-dev mingw-w64 wine wine64 xvfb xauth)
+# libclang-rt-14-dev holds the sanitizer and libFuzzer runtimes of clang.
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev mingw-w64 wine wine64 xvfb xauth)
 need=()
 for pkg in "${packages[@]}"; do
   dpkg -s "$pkg" >/dev/null 2>&1 || need+=("$pkg")

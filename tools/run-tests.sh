@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the Linux build with g++ and with clang++, and
+# Builds and runs every test: the Linux build with g++, with clang++, and
+# with clang++ under AddressSanitizer and UndefinedBehaviorSanitizer, and
 # the Windows program under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake --workflow --preset default
 cmake --workflow --preset clang
+cmake --workflow --preset asan
 # The benchmarks are built so that they keep compiling; nothing is timed here.
 cmake --preset bench
 cmake --build --preset bench
