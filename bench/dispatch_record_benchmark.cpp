@@ -1,22 +1,13 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "convert/dravel03_doc.h"
+#include "tests/memory_platform.h"
 
 namespace {
-
-// The document needs a platform, but dispatch touches no file.
-class CNoPlatform : public CPlatform {
- public:
-  std::unique_ptr<CFile> OpenForReading(const std::string&) override { throw std::logic_error("no file"); }
-  std::unique_ptr<CFile> OpenForWriting(const std::string&) override { throw std::logic_error("no file"); }
-  void ShowError(const std::string&) override {}
-  void ShowInfo(const std::string&) override {}
-};
 
 struct CRecordCase {
   const char* pName;
@@ -41,7 +32,7 @@ const CRecordCase kCases[] = {
 void BM_DispatchRecord(benchmark::State& state) {
   const CRecordCase& c = kCases[state.range(0)];
   state.SetLabel(c.pName);
-  CNoPlatform platform;
+  CMemoryPlatform platform;
   CDravel03Doc doc(platform, "/G1");
   doc.m_strMode = "/G1";
   for (int& nScale : doc.m_nScale) nScale = 1;

@@ -1,11 +1,12 @@
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <string>
 
-#include "bench/memory_file.h"
 #include "bench/temp_generator.h"
 #include "run/line_reader.h"
 #include "run/line_writer.h"
+#include "tests/memory_platform.h"
 
 namespace {
 
@@ -17,8 +18,10 @@ const std::string& MixedFile() {
 void BM_ReadLines(benchmark::State& state) {
   const std::string& strFile = MixedFile();
   for (auto _ : state) {
-    CMemoryFile file(strFile);
-    CLineReader reader(file);
+    CMemoryPlatform platform;
+    platform.m_files["temp.txt"] = strFile;
+    std::unique_ptr<CFile> pFile = platform.OpenForReading("temp.txt");
+    CLineReader reader(*pFile);
     std::string_view line;
     size_t nLines = 0;
     while (reader.ReadLine(line)) ++nLines;
@@ -32,14 +35,17 @@ BENCHMARK(BM_ReadLines);
 void BM_CopyLines(benchmark::State& state) {
   const std::string& strFile = MixedFile();
   for (auto _ : state) {
-    CMemoryFile input(strFile);
-    CMemoryFile output;
-    CLineReader reader(input);
-    CLineWriter writer(output);
+    CMemoryPlatform platform;
+    platform.m_files["temp.txt"] = strFile;
+    platform.m_files["jwc_temp.txt"].reserve(strFile.size() * 2);  // no growth inside the loop
+    std::unique_ptr<CFile> pInput = platform.OpenForReading("temp.txt");
+    std::unique_ptr<CFile> pOutput = platform.OpenForWriting("jwc_temp.txt");
+    CLineReader reader(*pInput);
+    CLineWriter writer(*pOutput);
     std::string_view line;
     while (reader.ReadLine(line)) writer.WriteLine(line);
     writer.Flush();
-    benchmark::DoNotOptimize(output.Written());
+    benchmark::DoNotOptimize(platform.m_files["jwc_temp.txt"].size());
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * strFile.size()));
 }

@@ -12,7 +12,7 @@ if(benchmark_FOUND)
   file(GLOB DRAVEL03_BENCHMARK_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*_benchmark.cpp)
   add_executable(dravel03_benchmarks ${DRAVEL03_BENCHMARK_SOURCES})
   target_link_libraries(dravel03_benchmarks PRIVATE
-    dravel03_core dravel03_temp_generator benchmark::benchmark_main)
+    dravel03_test_doubles dravel03_temp_generator benchmark::benchmark_main)
 else()
   message(STATUS "Google Benchmark not found: the micro-benchmarks are not built")
 endif()

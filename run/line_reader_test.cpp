@@ -2,43 +2,23 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/file.h"
+#include "tests/memory_platform.h"
 
 namespace {
 
-// A file in memory that hands out at most `nChunk` bytes a read, so that
-// lines and CR LF pairs fall across buffer boundaries.
-class CChunkFile : public CFile {
- public:
-  CChunkFile(std::string strData, size_t nChunk) : m_strData(std::move(strData)), m_nChunk(nChunk) {}
-
-  size_t Read(char* pBuffer, size_t nSize) override {
-    const size_t n = std::min({nSize, m_nChunk, m_strData.size() - m_nPos});
-    std::memcpy(pBuffer, m_strData.data() + m_nPos, n);
-    m_nPos += n;
-    ++m_nReads;
-    return n;
-  }
-  void Write(const char*, size_t) override {}
-  void Close() override {}
-  const std::string& FullPath() const override { return m_strData; }
-
-  size_t m_nPos = 0;
-  int m_nReads = 0;
-
- private:
-  std::string m_strData;
-  size_t m_nChunk;
-};
-
+// Reads `data` with at most `nChunk` bytes a read, so that lines and CR LF
+// pairs fall across buffer boundaries.
 std::vector<std::string> ReadAll(const std::string& data, size_t nChunk) {
-  CChunkFile file(data, nChunk);
-  CLineReader reader(file);
+  CMemoryPlatform platform;
+  platform.m_files["temp.txt"] = data;
+  platform.m_nReadChunk = nChunk;
+  std::unique_ptr<CFile> pFile = platform.OpenForReading("temp.txt");
+  CLineReader reader(*pFile);
   std::vector<std::string> lines;
   std::string_view line;
   while (reader.ReadLine(line)) lines.emplace_back(line);
@@ -74,12 +54,17 @@ TEST(LineReaderTest, SplitsLinesAsTheFileHasThem) {
 }
 
 TEST(LineReaderTest, ReadsNothingAfterTheEndByte) {
-  CChunkFile file(std::string("a\n\x1a") + std::string(3 * CLineReader::kBufferSize, 'x'), 4);
-  CLineReader reader(file);
+  CMemoryPlatform platform;
+  platform.m_files["temp.txt"] = std::string("a\n\x1a") + std::string(3 * CLineReader::kBufferSize, 'x');
+  platform.m_nReadChunk = 4;
+  std::unique_ptr<CFile> pFile = platform.OpenForReading("temp.txt");
+  CLineReader reader(*pFile);
   std::string_view line;
   while (reader.ReadLine(line)) {
   }
-  EXPECT_EQ(file.m_nPos, 4u);
+  size_t nRead = 0;
+  for (const CMemoryPlatform::COperation& op : platform.m_operations) nRead += op.nSize;
+  EXPECT_EQ(nRead, 4u);
 }
 
 TEST(LineReaderTest, KeepsLongLinesWhole) {
