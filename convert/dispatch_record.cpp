@@ -8,8 +8,8 @@ namespace {
 using namespace std::string_view_literals;
 
 // The two-letter prefix test: a shorter first field never matches.
-bool HasPrefix(std::string_view strKey, std::string_view strPrefix) {
-  return strKey.substr(0, 2) == strPrefix;
+bool HasPrefix(std::string_view strKey, const char (&prefix)[3]) {
+  return strKey.size() >= 2 && strKey[0] == prefix[0] && strKey[1] == prefix[1];
 }
 
 // The index of an "lg", "cn" or "cc" record: its first field's last byte.

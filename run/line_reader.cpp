@@ -8,11 +8,6 @@ namespace {
 
 constexpr char kEndOfInput = 0x1A;
 
-std::string_view WithoutCarriageReturn(std::string_view line) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return line;
-}
-
 }  // namespace
 
 CLineReader::CLineReader(CFile& file, size_t nBufferSize) : m_file(file), m_buffer(nBufferSize) {}
@@ -33,7 +28,8 @@ bool CLineReader::Fill() {
   return true;
 }
 
-bool CLineReader::ReadLine(std::string_view& line) {
+// A line that runs past the end of the buffer, or the first line after it.
+bool CLineReader::ReadLineAcrossBuffers(std::string_view& line) {
   bool bLong = false;
   for (;;) {
     if (m_nPos == m_nEnd && !Fill()) {

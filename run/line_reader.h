@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,10 +19,28 @@ class CLineReader {
   explicit CLineReader(CFile& file, size_t nBufferSize = kBufferSize);
 
   // The next line, valid until the next call; false at the end of the input.
-  // Read errors throw the file's CFileException.
-  bool ReadLine(std::string_view& line);
+  // Read errors throw the file's CFileException. A line that lies whole in
+  // the buffer, nearly every line, is found inline.
+  bool ReadLine(std::string_view& line) {
+    if (m_nPos < m_nEnd) {
+      const char* pStart = m_buffer.data() + m_nPos;
+      if (const void* pFeed = std::memchr(pStart, '\n', m_nEnd - m_nPos)) {
+        const size_t nLength = static_cast<size_t>(static_cast<const char*>(pFeed) - pStart);
+        m_nPos += nLength + 1;
+        line = WithoutCarriageReturn(std::string_view(pStart, nLength));
+        return true;
+      }
+    }
+    return ReadLineAcrossBuffers(line);
+  }
 
  private:
+  static std::string_view WithoutCarriageReturn(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+  }
+
+  bool ReadLineAcrossBuffers(std::string_view& line);
   bool Fill();
 
   CFile& m_file;

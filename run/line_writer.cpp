@@ -1,17 +1,15 @@
 #include "run/line_writer.h"
 
-#include <cstring>
 #include <string>
 
 #include "platform/file.h"
 
 CLineWriter::CLineWriter(CFile& file, size_t nBufferSize) : m_file(file), m_buffer(nBufferSize) {}
 
-void CLineWriter::WriteLine(std::string_view text) {
+void CLineWriter::WriteLineAfterFlush(std::string_view text) {
   constexpr size_t kLineEnd = 2;
-  const size_t nSize = m_buffer.size();
-  if (m_nUsed + text.size() + kLineEnd > nSize) Flush();
-  if (text.size() + kLineEnd > nSize) {
+  Flush();
+  if (text.size() + kLineEnd > m_buffer.size()) {
     // A line longer than the buffer goes out in one write with its line
     // end, so that a failed write never leaves a line without its end.
     std::string strLine;
@@ -20,10 +18,7 @@ void CLineWriter::WriteLine(std::string_view text) {
     Write(strLine);
     return;
   }
-  std::memcpy(m_buffer.data() + m_nUsed, text.data(), text.size());
-  m_nUsed += text.size();
-  m_buffer[m_nUsed++] = '\r';
-  m_buffer[m_nUsed++] = '\n';
+  WriteLine(text);
 }
 
 void CLineWriter::Flush() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -13,8 +14,18 @@ class CLineWriter {
   // `nBufferSize` is at least 2, room for one line end.
   explicit CLineWriter(CFile& file, size_t nBufferSize = kBufferSize);
 
-  // Write errors throw the file's CFileException.
-  void WriteLine(std::string_view text);
+  // Write errors throw the file's CFileException. A line that fits in the
+  // buffer, nearly every line, is taken inline.
+  void WriteLine(std::string_view text) {
+    if (m_nUsed + text.size() + 2 > m_buffer.size()) {
+      WriteLineAfterFlush(text);
+      return;
+    }
+    std::memcpy(m_buffer.data() + m_nUsed, text.data(), text.size());
+    m_nUsed += text.size();
+    m_buffer[m_nUsed++] = '\r';
+    m_buffer[m_nUsed++] = '\n';
+  }
 
   // Writes what the buffer holds. After a failed write nothing more is
   // written: the buffer is dropped.
@@ -23,6 +34,7 @@ class CLineWriter {
   bool Failed() const { return m_bFailed; }
 
  private:
+  void WriteLineAfterFlush(std::string_view text);
   void Write(std::string_view data);
 
   CFile& m_file;
