@@ -13,7 +13,7 @@ const char* UsageText() {
          "\n"
          "Modes:\n"
          "  /G1   turn text records that do not point right (or straight up)\n"
-         "  /G2   turn text records that do not point up (or straight left)\n"
+         "  /G2   turn text records that do not point down (or straight right)\n"
          "  /M1   turn each cs record of a msg block where it stands\n"
          "  /M2   mirror each cs record across its reference line, then turn it\n"
          "  /M3   mirror each cs record across its reference line\n"
