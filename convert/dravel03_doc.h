@@ -48,8 +48,8 @@ class CDravel03Doc : public CDocument {
   double ScaledHeight() const;
 
   // The two record rewrites: the line unchanged, byte for byte, or a new
-  // line. A new line is written into `strOut`, whose capacity serves from one
-  // record to the next. The result is `line` (or `record`) itself when it
+  // line. A new line is written into `strOut`, a buffer kept from one record
+  // to the next. The result is `line` (or `record`) itself when it
   // stays unchanged, otherwise a view of `strOut`.
   std::string_view FlipTextRecord(std::string_view line, std::string& strOut) const;
   std::string_view PlaceByReference(std::string_view reference, std::string_view record,

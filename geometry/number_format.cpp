@@ -11,37 +11,71 @@ namespace {
 constexpr int kDigits = 15;
 
 // The magnitude's 15 significant digits and the power of ten of the first.
+// The digits are followed by zeros to the end of the array, so that the
+// writers below can copy them in fixed widths.
 struct CDecimal {
-  char digits[kDigits];
+  char digits[32];
+  int nCount;  // the digits left once zeros at the end are removed
   int nExponent;
 };
 
-// The long path, for every finite magnitude.
-CDecimal RoundTo15DigitsByText(double dMagnitude) {
+constexpr uint64_t kTen8 = 100000000u;
+constexpr uint64_t kTen15 = 1000000000000000u;
+constexpr uint64_t kTen16 = 10000000000000000u;
+constexpr uint64_t kTen17 = 100000000000000000u;
+constexpr uint64_t kAsciiZeros = 0x3030303030303030u;
+
+// The eight decimal digits of x < 10^8, one digit value per byte, the first
+// digit in the lowest byte: in memory order on a little-endian machine. Each
+// step halves the width of the lanes, dividing by a constant through a
+// multiplication that is exact in that range, so the 8 digits take three
+// steps that do not branch instead of a chain of eight divisions.
+uint64_t EightDigits(uint64_t x) {
+  uint64_t v = (x / 10000) | ((x % 10000) << 32);            // two lanes < 10^4
+  uint64_t h = ((v * 10486) >> 20) & 0x0000007F0000007Fu;   // lane / 100
+  v = h | ((v - h * 100) << 16);                             // four lanes < 100
+  h = ((v * 103) >> 10) & 0x000F000F000F000Fu;              // lane / 10
+  return h | ((v - h * 10) << 8);
+}
+
+int ZeroBytesAtTop(uint64_t nWord) { return __builtin_clzll(nWord) / 8; }
+int ZeroBytesAtBottom(uint64_t nWord) { return __builtin_ctzll(nWord) / 8; }
+
+void Store(char* pOut, uint64_t nWord) { std::memcpy(pOut, &nWord, sizeof nWord); }
+
+// Sets the digits of n, 10^14 <= n < 10^15, and their count without the zeros
+// at the end.
+void SetDigits(uint64_t n, CDecimal& decimal) {
+  const uint64_t nHigh = EightDigits(n / kTen8) >> 8;  // digits 0 to 6; n / 10^8 < 10^7
+  const uint64_t nLow = EightDigits(n % kTen8);        // digits 7 to 14
+  Store(decimal.digits, nHigh + (kAsciiZeros >> 8));
+  Store(decimal.digits + 7, nLow + kAsciiZeros);
+  std::memset(decimal.digits + kDigits, '0', sizeof decimal.digits - kDigits);
+  // nHigh's top byte is always empty; its first digit is never 0.
+  const int nZeros = nLow != 0 ? ZeroBytesAtTop(nLow) : 8 + ZeroBytesAtTop(nHigh) - 1;
+  decimal.nCount = kDigits - nZeros;
+}
+
+// The long path, for every finite magnitude: the 15 digits as a whole
+// number, and the power of ten of the first.
+uint64_t RoundTo15DigitsByText(double dMagnitude, int& nExponent) {
   // to_chars gives the exact value rounded to 17 digits, ties to even; for
   // the 15 digits that follow, ties to even and half up at 17 digits agree.
   char text[32];
   std::to_chars_result result =
       std::to_chars(text, text + sizeof text, dMagnitude, std::chars_format::scientific, 16);
   // text: d.dddddddddddddddde±xx[x]
-  CDecimal decimal;
-  decimal.digits[0] = text[0];
-  std::memcpy(decimal.digits + 1, text + 2, kDigits - 1);
-  int nExponent = 0;
+  uint64_t n = static_cast<uint64_t>(text[0] - '0');
+  for (int i = 2; i < 2 + kDigits - 1; ++i) n = n * 10 + static_cast<uint64_t>(text[i] - '0');
+  nExponent = 0;
   for (const char* p = text + 20; p < result.ptr; ++p) nExponent = nExponent * 10 + (*p - '0');
   if (text[19] == '-') nExponent = -nExponent;
-  if (text[2 + kDigits - 1] >= '5') {                 // the 16th digit: half up
-    int i = kDigits - 1;
-    while (i >= 0 && decimal.digits[i] == '9') decimal.digits[i--] = '0';
-    if (i >= 0) {
-      ++decimal.digits[i];
-    } else {
-      decimal.digits[0] = '1';
-      ++nExponent;
-    }
+  if (text[2 + kDigits - 1] >= '5') ++n;  // the 16th digit: half up
+  if (n == kTen15) {
+    n = kTen15 / 10;
+    ++nExponent;
   }
-  decimal.nExponent = nExponent;
-  return decimal;
+  return n;
 }
 
 // Decimal exponents that the exact integer path below takes: those of plain
@@ -67,37 +101,6 @@ constexpr std::array<uint64_t, kMaxScale + 1> PowersOfFive() {
 
 constexpr std::array<uint64_t, kMaxScale + 1> kPowersOfFive = PowersOfFive();
 
-constexpr uint64_t kTen15 = 1000000000000000u;
-constexpr uint64_t kTen16 = 10000000000000000u;
-constexpr uint64_t kTen17 = 100000000000000000u;
-
-constexpr std::array<char, 200> DigitPairs() {
-  std::array<char, 200> pairs{};
-  for (int i = 0; i < 100; ++i) {
-    pairs[2 * i] = static_cast<char>('0' + i / 10);
-    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-  }
-  return pairs;
-}
-
-constexpr std::array<char, 200> kDigitPairs = DigitPairs();
-
-// Writes n < 10^15 as 15 digits. Two digits per division, in two halves that
-// do not wait for each other: the chain of divisions is the cost here.
-void WriteDigits(uint64_t n, char* pDigits) {
-  uint64_t nHigh = n / 100000000;  // digits 0 to 6
-  uint64_t nLow = n % 100000000;   // digits 7 to 14
-  for (int i = 13; i >= 7; i -= 2) {
-    std::memcpy(pDigits + i, &kDigitPairs[2 * (nLow % 100)], 2);
-    nLow /= 100;
-  }
-  for (int i = 5; i >= 1; i -= 2) {
-    std::memcpy(pDigits + i, &kDigitPairs[2 * (nHigh % 100)], 2);
-    nHigh /= 100;
-  }
-  pDigits[0] = static_cast<char>('0' + nHigh);
-}
-
 // floor(m·2^q·10^p) and whether the dropped part is at least one half. A
 // double is m·2^q exactly, and m·2^q·10^p = (m·5^p)·2^(q+p): with m < 2^53 and
 // p <= 21, m·5^p < 2^102, so the product and the shift are exact.
@@ -113,9 +116,15 @@ bool ScaleExactly(uint64_t m, int q, int p, uint64_t& nFloor, bool& bHalfOrMore)
   return true;
 }
 
+// floor(k·log10(2)) for |k| <= 1100, without the floating-point floor that
+// costs a library call: 78913 / 2^18 is log10(2) closely enough there.
+int FloorLog10OfPowerOfTwo(int k) {
+  return k >= 0 ? (k * 78913) >> 18 : -((-k * 78913 + (1 << 18) - 1) >> 18);
+}
+
 // The two half-up roundings done on the exact value in integer arithmetic,
 // for magnitudes of plain notation; false for any other magnitude.
-bool RoundTo15DigitsExactly(double dMagnitude, CDecimal& decimal) {
+bool RoundTo15DigitsExactly(double dMagnitude, uint64_t& nDigits, int& nExponent) {
   uint64_t nBits;
   std::memcpy(&nBits, &dMagnitude, sizeof nBits);
   const int nBiased = static_cast<int>(nBits >> 52);
@@ -124,7 +133,7 @@ bool RoundTo15DigitsExactly(double dMagnitude, CDecimal& decimal) {
   const int q = nBiased - 1075;
   // The value lies in [2^(q+52), 2^(q+53)): its decimal exponent is this
   // guess or one more.
-  int e = static_cast<int>(std::floor((q + 52) * 0.30102999566398120));
+  int e = FloorLog10OfPowerOfTwo(q + 52);
   if (e < kFastLowest - 1 || e > kFastHighest) return false;
   uint64_t n;
   bool bHalfOrMore;
@@ -141,62 +150,57 @@ bool RoundTo15DigitsExactly(double dMagnitude, CDecimal& decimal) {
     n = kTen15 / 10;
     ++e;
   }
-  WriteDigits(n, decimal.digits);
-  decimal.nExponent = e;
+  nDigits = n;
+  nExponent = e;
   return true;
 }
 
 CDecimal RoundTo15Digits(double dMagnitude) {
+  uint64_t n;
   CDecimal decimal;
-  if (RoundTo15DigitsExactly(dMagnitude, decimal)) return decimal;
-  return RoundTo15DigitsByText(dMagnitude);
+  if (!RoundTo15DigitsExactly(dMagnitude, n, decimal.nExponent)) {
+    n = RoundTo15DigitsByText(dMagnitude, decimal.nExponent);
+  }
+  SetDigits(n, decimal);
+  return decimal;
 }
 
-// The number of digits left once zeros at the end are removed.
-int SignificantCount(const CDecimal& decimal) {
-  int n = kDigits;
-  while (n > 1 && decimal.digits[n - 1] == '0') --n;
-  return n;
-}
-
-// The writers below fill a small buffer that AppendNumber appends in one
-// step: the longest number, "-1.23456789012345e-100", has 22 bytes.
-constexpr size_t kLongestNumber = 24;
+// The writers below copy in fixed widths and may write scratch bytes past
+// the end of the number, up to kNumberRoom bytes from where it starts; the
+// caller's buffer has that room, and the returned end is the number's.
+constexpr size_t kNumberRoom = 40;
 
 char* CopyText(char* pOut, std::string_view text) {
   std::memcpy(pOut, text.data(), text.size());
   return pOut + text.size();
 }
 
-// nCount digits of the decimal from digit nFrom on.
-std::string_view Digits(const CDecimal& decimal, int nFrom, int nCount) {
-  return std::string_view(decimal.digits + nFrom, static_cast<size_t>(nCount));
-}
+// 16 bytes from pFrom: as many digits as any part of a number has.
+void CopyDigits(char* pOut, const char* pFrom) { std::memcpy(pOut, pFrom, 16); }
 
 char* WritePlain(char* pOut, const CDecimal& decimal) {
-  const int nCount = SignificantCount(decimal);
   const int e = decimal.nExponent;
+  const int nCount = decimal.nCount;
   if (e < 0) {
-    *pOut++ = '0';
-    *pOut++ = '.';
-    for (int i = -1; i > e; --i) *pOut++ = '0';
-    return CopyText(pOut, Digits(decimal, 0, nCount));
+    // "0." and -e - 1 zeros, then the digits.
+    std::memcpy(pOut, "0.000000", 8);
+    pOut += 1 - e;
+    CopyDigits(pOut, decimal.digits);
+    return pOut + nCount;
   }
-  pOut = CopyText(pOut, Digits(decimal, 0, e + 1));
-  if (nCount > e + 1) {
-    *pOut++ = '.';
-    pOut = CopyText(pOut, Digits(decimal, e + 1, nCount - e - 1));
-  }
-  return pOut;
+  // The whole part, the point, and the digits after it; with no fraction
+  // the point is left past the end.
+  CopyDigits(pOut, decimal.digits);
+  pOut[e + 1] = '.';
+  CopyDigits(pOut + e + 2, decimal.digits + e + 1);
+  return nCount > e + 1 ? pOut + nCount + 1 : pOut + e + 1;
 }
 
 char* WriteExponent(char* pOut, const CDecimal& decimal) {
-  const int nCount = SignificantCount(decimal);
-  *pOut++ = decimal.digits[0];
-  if (nCount > 1) {
-    *pOut++ = '.';
-    pOut = CopyText(pOut, Digits(decimal, 1, nCount - 1));
-  }
+  *pOut = decimal.digits[0];
+  pOut[1] = '.';
+  CopyDigits(pOut + 2, decimal.digits + 1);
+  pOut += decimal.nCount > 1 ? decimal.nCount + 1 : 1;
   const int e = decimal.nExponent;
   const int nMagnitude = e < 0 ? -e : e;
   *pOut++ = 'e';
@@ -205,6 +209,19 @@ char* WriteExponent(char* pOut, const CDecimal& decimal) {
   *pOut++ = static_cast<char>('0' + nMagnitude / 10 % 10);
   *pOut++ = static_cast<char>('0' + nMagnitude % 10);
   return pOut;
+}
+
+// A whole number 0 < n < 10^15 as it is: up to 16 digits without the zeros
+// in front.
+char* WriteWhole(char* pOut, uint64_t n) {
+  const uint64_t nHigh = EightDigits(n / kTen8);
+  const uint64_t nLow = EightDigits(n % kTen8);
+  char text[32];
+  Store(text, nHigh + kAsciiZeros);
+  Store(text + 8, nLow + kAsciiZeros);
+  const int nZeros = nHigh != 0 ? ZeroBytesAtBottom(nHigh) : 8 + ZeroBytesAtBottom(nLow);
+  CopyDigits(pOut, text + nZeros);
+  return pOut + 16 - nZeros;
 }
 
 char* WriteNotFinite(char* pOut, double dValue) {
@@ -217,7 +234,7 @@ char* WriteNotFinite(char* pOut, double dValue) {
   return CopyText(pOut, std::signbit(dValue) ? "-1.#QNAN" : "1.#QNAN");
 }
 
-// Writes the number at pOut, at most kLongestNumber bytes; returns its end.
+// Writes the number at pOut, which has kNumberRoom bytes; returns its end.
 char* WriteNumber(char* pOut, double dValue) {
   if (!std::isfinite(dValue)) return WriteNotFinite(pOut, dValue);
   if (dValue == 0) {
@@ -229,9 +246,7 @@ char* WriteNumber(char* pOut, double dValue) {
   // A whole number below 10^15 has at most 15 digits, which both roundings
   // keep: it is written as it is, as directions and lengths often are.
   const uint64_t nWhole = dMagnitude < 1e15 ? static_cast<uint64_t>(dMagnitude) : 0;
-  if (static_cast<double>(nWhole) == dMagnitude) {
-    return std::to_chars(pOut, pOut + kLongestNumber - 1, nWhole).ptr;
-  }
+  if (static_cast<double>(nWhole) == dMagnitude) return WriteWhole(pOut, nWhole);
   const CDecimal decimal = RoundTo15Digits(dMagnitude);
   if (decimal.nExponent >= -4 && decimal.nExponent <= 14) return WritePlain(pOut, decimal);
   return WriteExponent(pOut, decimal);
@@ -240,7 +255,7 @@ char* WriteNumber(char* pOut, double dValue) {
 }  // namespace
 
 void AppendNumber(std::string& strOut, double dValue) {
-  char text[kLongestNumber];
+  char text[kNumberRoom];
   const char* pEnd = WriteNumber(text, dValue);
   strOut.append(text, static_cast<size_t>(pEnd - text));
 }
@@ -253,16 +268,17 @@ std::string FormatNumber(double dValue) {
 
 std::string_view WriteRecordLine(std::string& strLine, std::string_view strKeyword, double x,
                                  double y, double dx, double dy, std::string_view strText) {
-  // Sized for the longest numbers, written in place, then cut to length.
-  strLine.resize(strKeyword.size() + 4 * (1 + kLongestNumber) + 1 + strText.size());
-  char* pOut = CopyText(strLine.data(), strKeyword);
+  // Grown to the longest numbers, and never cut: a buffer that keeps its
+  // size costs no filling from one record to the next.
+  const size_t nRoom = strKeyword.size() + 4 * (1 + kNumberRoom) + 1 + strText.size();
+  if (strLine.size() < nRoom) strLine.resize(nRoom);
+  char* const pBegin = strLine.data();
+  char* pOut = CopyText(pBegin, strKeyword);
   for (double dValue : {x, y, dx, dy}) {
     *pOut++ = ' ';
     pOut = WriteNumber(pOut, dValue);
   }
   *pOut++ = ' ';
   pOut = CopyText(pOut, strText);
-  strLine.resize(static_cast<size_t>(pOut - strLine.data()));
-  return strLine;
+  return std::string_view(pBegin, static_cast<size_t>(pOut - pBegin));
 }
-

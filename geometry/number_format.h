@@ -13,8 +13,9 @@ void AppendNumber(std::string& strOut, double dValue);
 
 std::string FormatNumber(double dValue);
 
-// A rewritten record, written into `strLine` in place of its contents so
-// that its capacity serves from one record to the next: the keyword, the four
-// numbers and the text, single blanks between them. Returns a view of it.
+// A rewritten record: the keyword, the four numbers and the text, single
+// blanks between them. `strLine` is the buffer it is written into, kept from
+// one record to the next; the returned view is the record, until the next
+// write.
 std::string_view WriteRecordLine(std::string& strLine, std::string_view strKeyword, double x,
                                  double y, double dx, double dy, std::string_view strText);
