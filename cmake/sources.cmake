@@ -2,6 +2,8 @@
 add_library(dravel03_core STATIC
   fields/field_list.cpp
   fields/read_number.cpp
+  fields/short_decimal.cpp
+  fields/record_head.cpp
   fields/read_index.cpp
   convert/dravel03_doc.cpp
   convert/dispatch_record.cpp

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fields/field_list.h"
+#include "fields/short_decimal.h"
 
 namespace {
 
@@ -71,11 +72,6 @@ bool IsOverflow(const CNumberText& number) {
   return nPower >= 0;
 }
 
-// Powers of ten up to 10^22 are exact doubles.
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
 double ParseMagnitude(const CNumberText& number) {
   // from_chars knows only "e"; a "d" exponent, rare in practice, needs a
   // copy with the letter changed.
@@ -99,49 +95,11 @@ double ParseMagnitude(const CNumberText& number) {
   return dValue;
 }
 
-// The common case, read in one pass: a sign, at most 19 digits with an
-// optional point, and no exponent. As a whole number of at most 2^53 the
-// digits are exact, and so is a power of ten up to 10^22: the one division
-// rounds the value once, to the nearest double. False for any other text,
-// which the full reading takes.
-bool ReadShortDecimal(std::string_view text, double& dValue) {
-  constexpr uint64_t kExactLimit = uint64_t{1} << 53;
-  size_t i = 0;
-  const bool bNegative = !text.empty() && text[0] == '-';
-  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
-  // Past 19 digits the sum wraps around; the count below then sends the
-  // text to the full reading.
-  uint64_t nDigits = 0;
-  const size_t nStart = i;
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
-    nDigits = nDigits * 10 + static_cast<uint64_t>(text[i] - '0');
-  }
-  const size_t nWhole = i - nStart;
-  size_t nFraction = 0;
-  if (i < text.size() && text[i] == '.') {
-    const size_t nFractionStart = ++i;
-    for (; i < text.size() && IsDigit(text[i]); ++i) {
-      nDigits = nDigits * 10 + static_cast<uint64_t>(text[i] - '0');
-    }
-    nFraction = i - nFractionStart;
-  }
-  const size_t nCount = nWhole + nFraction;
-  if (nCount == 0 || nCount > 19 || nDigits > kExactLimit || nFraction > 22) return false;
-  if (i < text.size()) {
-    const char c = text[i];
-    if (c == 'e' || c == 'E' || c == 'd' || c == 'D') return false;
-  }
-  double dMagnitude = static_cast<double>(nDigits);
-  if (nFraction > 0) dMagnitude /= kExactPowersOfTen[nFraction];
-  dValue = bNegative ? -dMagnitude : dMagnitude;
-  return true;
-}
-
 }  // namespace
 
 double CFieldList::ReadNumber(std::string_view text) {
   double dShort;
-  if (ReadShortDecimal(text, dShort)) return dShort;
+  if (ReadShortDecimal(text, dShort) != 0) return dShort;
   CNumberText number;
   if (!ScanNumber(text, number)) return 0;
   const double dMagnitude = ParseMagnitude(number);

@@ -1,16 +1,15 @@
 #include "convert/dravel03_doc.h"
-#include "fields/field_list.h"
+#include "fields/record_head.h"
 #include "geometry/number_format.h"
 #include "geometry/placement.h"
 
 // Turns a text record whose direction the run mode does not accept by 180
 // degrees within its own text box, keeping its alignment code.
 std::string_view CDravel03Doc::FlipTextRecord(std::string_view line, std::string& strOut) const {
-  CFieldList fields;
-  fields.Split(line, " ");
-  // The decision needs the direction alone; the point is read for a turn.
+  const CRecordHead head = ReadRecordHead(line);
+  // The decision needs the direction alone; the point is taken for a turn.
   CPlacement p;
-  ReadDirection(fields, p);
+  ReadDirection(head, p);
 
   // The test direction: as read under "/G1", a quarter turn counter-clockwise
   // under "/G2".
@@ -24,10 +23,10 @@ std::string_view CDravel03Doc::FlipTextRecord(std::string_view line, std::string
   } else {
     return line;
   }
-  const bool bAccepted = fields.m_strField[0] == "cv" ? (b < 0 || (b == 0 && a > 0))
+  const bool bAccepted = head.strKeyword == "cv" ? (b < 0 || (b == 0 && a > 0))
                                                       : (a > 0 || (a == 0 && b > 0));
   if (bAccepted) return line;
-  ReadPoint(fields, p);
+  ReadPoint(head, p);
 
   // The direction is negated only when written, so the second shift works
   // with the direction as read.
@@ -38,6 +37,6 @@ std::string_view CDravel03Doc::FlipTextRecord(std::string_view line, std::string
   // A record without a length of its own, or with values beyond the double
   // range, has no turned place: it stays as it was.
   if (!IsFinite(p)) return line;
-  return WriteRecordLine(strOut, fields.m_strField[0], p.x, p.y, -p.dx, -p.dy, fields.From(5));
+  return WriteRecordLine(strOut, head.strKeyword, p.x, p.y, -p.dx, -p.dy, head.strText);
 }
 

@@ -2,6 +2,7 @@
 
 #include "convert/dravel03_doc.h"
 #include "fields/field_list.h"
+#include "fields/record_head.h"
 #include "geometry/number_format.h"
 #include "geometry/placement.h"
 
@@ -31,9 +32,8 @@ std::string_view CDravel03Doc::PlaceByReference(std::string_view reference, std:
   for (int i = 0; i < 4; ++i) m_dRef[i] = CFieldList::ReadNumber(referenceFields.m_strField[i]);
   const double x1 = m_dRef[0], y1 = m_dRef[1], x2 = m_dRef[2], y2 = m_dRef[3];
 
-  CFieldList fields;
-  fields.Split(record, " ");
-  CPlacement p = ReadPlacement(fields);
+  const CRecordHead head = ReadRecordHead(record);
+  CPlacement p = ReadPlacement(head);
   const int nReferenceSign = DirectionSign(x2 - x1, y2 - y1);
   const int nRecordSign = DirectionSign(p.dx, p.dy);
 
@@ -74,13 +74,13 @@ std::string_view CDravel03Doc::PlaceByReference(std::string_view reference, std:
       mirrored.y = yMirrored;
       // A zero-length reference line has no mirror: the record stays.
       if (!IsFinite(mirrored)) return record;
-      return WriteRecordLine(strOut, "cs", mirrored.x, mirrored.y, mirrored.dx, mirrored.dy, fields.From(5));
+      return WriteRecordLine(strOut, "cs", mirrored.x, mirrored.y, mirrored.dx, mirrored.dy, head.strText);
     }
     p.x = xMirrored;
     p.y = yMirrored;
   }
   FlipPlacement(p);
   if (!IsFinite(p)) return record;
-  return WriteRecordLine(strOut, fields.m_strField[0], p.x, p.y, -p.dx, -p.dy, fields.From(5));
+  return WriteRecordLine(strOut, head.strKeyword, p.x, p.y, -p.dx, -p.dy, head.strText);
 }
 

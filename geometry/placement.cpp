@@ -2,33 +2,33 @@
 
 #include <cmath>
 
-#include "fields/field_list.h"
+#include "fields/record_head.h"
 
 namespace {
 
 double SnapToZero(double dValue) { return dValue * dValue >= 0.1 ? dValue : 0.0; }
 
-double ReadSnapped(const CFieldList& fields, int nField) {
-  return SnapToZero(CFieldList::ReadNumber(fields.m_strField[nField]));
+double ReadSnapped(const CRecordHead& head, int nField) {
+  return SnapToZero(head.dNumber[nField - 1]);
 }
 
 }  // namespace
 
-CPlacement ReadPlacement(const CFieldList& fields) {
+CPlacement ReadPlacement(const CRecordHead& head) {
   CPlacement placement;
-  ReadDirection(fields, placement);
-  ReadPoint(fields, placement);
+  ReadDirection(head, placement);
+  ReadPoint(head, placement);
   return placement;
 }
 
-void ReadDirection(const CFieldList& fields, CPlacement& placement) {
-  placement.dx = ReadSnapped(fields, 3);
-  placement.dy = ReadSnapped(fields, 4);
+void ReadDirection(const CRecordHead& head, CPlacement& placement) {
+  placement.dx = ReadSnapped(head, 3);
+  placement.dy = ReadSnapped(head, 4);
 }
 
-void ReadPoint(const CFieldList& fields, CPlacement& placement) {
-  placement.x = ReadSnapped(fields, 1);
-  placement.y = ReadSnapped(fields, 2);
+void ReadPoint(const CRecordHead& head, CPlacement& placement) {
+  placement.x = ReadSnapped(head, 1);
+  placement.y = ReadSnapped(head, 2);
 }
 
 bool IsFinite(const CPlacement& p) {

@@ -1,6 +1,6 @@
 #pragma once
 
-class CFieldList;
+struct CRecordHead;
 
 // The point and direction of one text record.
 class CPlacement {
@@ -14,14 +14,14 @@ class CPlacement {
   double dy = 0;
 };
 
-// Reads x, y, dx and dy from fields 1 to 4 of a split record line; a value
-// whose square is below 0.1 becomes 0.
-CPlacement ReadPlacement(const CFieldList& fields);
+// Sets x, y, dx and dy from the numbers of fields 1 to 4 of a record line;
+// a value whose square is below 0.1 becomes 0.
+CPlacement ReadPlacement(const CRecordHead& head);
 
 // The two halves of that reading: dx and dy from fields 3 and 4, x and y
 // from fields 1 and 2. A record that may stay as it is needs only the first.
-void ReadDirection(const CFieldList& fields, CPlacement& placement);
-void ReadPoint(const CFieldList& fields, CPlacement& placement);
+void ReadDirection(const CRecordHead& head, CPlacement& placement);
+void ReadPoint(const CRecordHead& head, CPlacement& placement);
 
 // Whether all four values are finite numbers: only such a placement is
 // written into a rewritten record.

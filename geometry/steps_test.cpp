@@ -5,7 +5,7 @@
 #include <string>
 
 #include "convert/dravel03_doc.h"
-#include "fields/field_list.h"
+#include "fields/record_head.h"
 #include "geometry/number_format.h"
 #include "geometry/placement.h"
 #include "tests/doc_fixture.h"
@@ -88,9 +88,7 @@ TEST(ReadPlacementTest, SnapsSmallValuesToZero) {
   };
   for (const auto& c : cases) {
     const std::string line = std::string("ch ") + c.field + " " + c.field + " " + c.field + " " + c.field;
-    CFieldList fields;
-    fields.Split(line, " ");
-    const CPlacement p = ReadPlacement(fields);
+    const CPlacement p = ReadPlacement(ReadRecordHead(line));
     for (double v : {p.x, p.y, p.dx, p.dy}) {
       EXPECT_EQ(v, c.value) << c.field;
       if (c.value == 0) {
@@ -98,9 +96,7 @@ TEST(ReadPlacementTest, SnapsSmallValuesToZero) {
       }
     }
   }
-  CFieldList missing;
-  missing.Split("ch 1", " ");
-  const CPlacement p = ReadPlacement(missing);
+  const CPlacement p = ReadPlacement(ReadRecordHead("ch 1"));
   EXPECT_EQ(p.x, 1);
   EXPECT_EQ(p.y, 0);
   EXPECT_EQ(p.dy, 0);

@@ -1,0 +1,44 @@
+#include "fields/record_head.h"
+
+#include "fields/field_list.h"
+#include "fields/short_decimal.h"
+
+namespace {
+
+size_t SkipBlanks(std::string_view line, size_t i) {
+  while (i < line.size() && line[i] == ' ') ++i;
+  return i;
+}
+
+// The one pass. A number that ends anywhere but at a blank or at the line's
+// end, or that is not a plain decimal, or a missing field, sends the line to
+// the full split.
+bool ReadPlainHead(std::string_view line, CRecordHead& head) {
+  size_t i = SkipBlanks(line, 0);
+  const size_t nKeyEnd = line.find(' ', i);
+  if (nKeyEnd == std::string_view::npos) return false;
+  head.strKeyword = line.substr(i, nKeyEnd - i);
+  i = nKeyEnd;
+  for (double& dNumber : head.dNumber) {
+    i = SkipBlanks(line, i);
+    const size_t nRead = ReadShortDecimal(line.substr(i), dNumber);
+    if (nRead == 0) return false;
+    i += nRead;
+    if (i < line.size() && line[i] != ' ') return false;
+  }
+  head.strText = line.substr(SkipBlanks(line, i));
+  return true;
+}
+
+}  // namespace
+
+CRecordHead ReadRecordHead(std::string_view line) {
+  CRecordHead head;
+  if (ReadPlainHead(line, head)) return head;
+  CFieldList fields;
+  fields.Split(line, " ");
+  head.strKeyword = fields.m_strField[0];
+  for (int i = 0; i < 4; ++i) head.dNumber[i] = CFieldList::ReadNumber(fields.m_strField[i + 1]);
+  head.strText = fields.From(5);
+  return head;
+}
