@@ -14,11 +14,8 @@ size_t SkipBlanks(std::string_view line, size_t i) {
 // end, or that is not a plain decimal, or a missing field, sends the line to
 // the full split.
 bool ReadPlainHead(std::string_view line, CRecordHead& head) {
-  size_t i = SkipBlanks(line, 0);
-  const size_t nKeyEnd = line.find(' ', i);
-  if (nKeyEnd == std::string_view::npos) return false;
-  head.strKeyword = line.substr(i, nKeyEnd - i);
-  i = nKeyEnd;
+  head.strKeyword = FirstField(line);
+  size_t i = static_cast<size_t>(head.strKeyword.data() - line.data()) + head.strKeyword.size();
   for (double& dNumber : head.dNumber) {
     i = SkipBlanks(line, i);
     const size_t nRead = ReadShortDecimal(line.substr(i), dNumber);

@@ -74,12 +74,12 @@ size_t ReadShortDecimal(std::string_view text, double& dValue) {
   const size_t nStart = i;
   i = ReadDigitRun(text, i, nDigits);
   const size_t nWhole = i - nStart;
-  size_t nFraction = 0;
-  if (i < text.size() && text[i] == '.') {
-    const size_t nFractionStart = ++i;
-    i = ReadDigitRun(text, i, nDigits);
-    nFraction = i - nFractionStart;
-  }
+  // The fraction's run is read with or without a point: without one it
+  // stops at once, at the byte that ended the whole digits. Whole and
+  // fractional numbers come in no order a branch could learn.
+  const size_t nFractionStart = i + (i < text.size() && text[i] == '.');
+  i = ReadDigitRun(text, nFractionStart, nDigits);
+  const size_t nFraction = i - nFractionStart;
   const size_t nCount = nWhole + nFraction;
   if (nCount == 0 || nCount > 19 || nDigits > kExactLimit || nFraction > 22) return 0;
   if (i < text.size()) {
@@ -88,7 +88,11 @@ size_t ReadShortDecimal(std::string_view text, double& dValue) {
   }
   double dMagnitude = static_cast<double>(nDigits);
   if (nFraction > 0) dMagnitude /= kExactPowersOfTen[nFraction];
-  dValue = bNegative ? -dMagnitude : dMagnitude;
+  // The sign as a bit, for the same reason.
+  uint64_t nBits;
+  std::memcpy(&nBits, &dMagnitude, sizeof nBits);
+  nBits |= static_cast<uint64_t>(bNegative) << 63;
+  std::memcpy(&dValue, &nBits, sizeof nBits);
   return i;
 }
 
