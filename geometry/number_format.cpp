@@ -51,8 +51,9 @@ void SetDigits(uint64_t n, CDecimal& decimal) {
   Store(decimal.digits, nHigh + (kAsciiZeros >> 8));
   Store(decimal.digits + 7, nLow + kAsciiZeros);
   std::memset(decimal.digits + kDigits, '0', sizeof decimal.digits - kDigits);
-  // nHigh's top byte is always empty; its first digit is never 0.
-  const int nZeros = nLow != 0 ? ZeroBytesAtTop(nLow) : 8 + ZeroBytesAtTop(nHigh) - 1;
+  // The zeros of nHigh, whose top byte is always empty and whose first digit
+  // is never 0, count only when nLow is all zeros; | 1 makes those 7.
+  const int nZeros = ZeroBytesAtTop(nLow | 1) + (nLow == 0) * ZeroBytesAtTop(nHigh);
   decimal.nCount = kDigits - nZeros;
 }
 
@@ -211,15 +212,22 @@ char* WriteExponent(char* pOut, const CDecimal& decimal) {
   return pOut;
 }
 
-// A whole number 0 < n < 10^15 as it is: up to 16 digits without the zeros
-// in front.
+// A whole number n < 10^15 as it is: its digits without the zeros in front,
+// "0" for 0. A bit set in a top byte keeps the last digit when all are zero.
 char* WriteWhole(char* pOut, uint64_t n) {
+  constexpr uint64_t kLastDigitBit = uint64_t{1} << 56;
+  if (n < kTen8) {  // most whole numbers: one word
+    const uint64_t nDigits = EightDigits(n);
+    const int nZeros = ZeroBytesAtBottom(nDigits | kLastDigitBit);
+    Store(pOut, (nDigits + kAsciiZeros) >> (8 * nZeros));
+    return pOut + 8 - nZeros;
+  }
   const uint64_t nHigh = EightDigits(n / kTen8);
   const uint64_t nLow = EightDigits(n % kTen8);
   char text[32];
   Store(text, nHigh + kAsciiZeros);
   Store(text + 8, nLow + kAsciiZeros);
-  const int nZeros = nHigh != 0 ? ZeroBytesAtBottom(nHigh) : 8 + ZeroBytesAtBottom(nLow);
+  const int nZeros = ZeroBytesAtBottom(nHigh);  // n >= 10^8: nHigh is not 0
   CopyDigits(pOut, text + nZeros);
   return pOut + 16 - nZeros;
 }
@@ -237,14 +245,13 @@ char* WriteNotFinite(char* pOut, double dValue) {
 // Writes the number at pOut, which has kNumberRoom bytes; returns its end.
 char* WriteNumber(char* pOut, double dValue) {
   if (!std::isfinite(dValue)) return WriteNotFinite(pOut, dValue);
-  if (dValue == 0) {
-    *pOut++ = '0';
-    return pOut;
-  }
-  if (dValue < 0) *pOut++ = '-';
+  // The sign without a branch: signs come in no order a branch could learn.
+  *pOut = '-';
+  pOut += dValue < 0;
   const double dMagnitude = std::fabs(dValue);
   // A whole number below 10^15 has at most 15 digits, which both roundings
-  // keep: it is written as it is, as directions and lengths often are.
+  // keep: it is written as it is, as directions and lengths often are, and
+  // zero of either sign is "0".
   const uint64_t nWhole = dMagnitude < 1e15 ? static_cast<uint64_t>(dMagnitude) : 0;
   if (static_cast<double>(nWhole) == dMagnitude) return WriteWhole(pOut, nWhole);
   const CDecimal decimal = RoundTo15Digits(dMagnitude);
