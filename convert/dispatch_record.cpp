@@ -1,3 +1,4 @@
+#include <array>
 #include <string_view>
 
 #include "convert/dravel03_doc.h"
@@ -19,9 +20,20 @@ int32_t IndexCharacter(std::string_view strKey) {
 
 bool IsKeywordStart(char c) { return (c >= 'a' && c <= 'z') || c == '#'; }
 
+// The second letters of the text keywords "ch", "cv", "cp", "ct", "ck", "cz"
+// and "c2", looked up rather than compared in turn: text keywords follow
+// each other in no order a branch could learn.
+constexpr std::array<bool, 256> TextKeywordLetters() {
+  std::array<bool, 256> letters{};
+  for (unsigned char c : {'h', 'v', 'p', 't', 'k', 'z', '2'}) letters[c] = true;
+  return letters;
+}
+
+constexpr std::array<bool, 256> kTextKeywordLetters = TextKeywordLetters();
+
 bool IsTextKeyword(std::string_view strKey) {
-  return strKey == "ch" || strKey == "cv" || strKey == "cp" || strKey == "ct" ||
-         strKey == "ck" || strKey == "cz" || strKey == "c2";
+  return strKey.size() == 2 && strKey[0] == 'c' &&
+         kTextKeywordLetters[static_cast<unsigned char>(strKey[1])];
 }
 
 }  // namespace
