@@ -18,6 +18,12 @@ void CloseQuietly(CFile& file) {
   }
 }
 
+// Whether the text written for a line is the line itself, and the line
+// ended in CR LF: its bytes as read are then the bytes to write.
+bool IsUnchangedWithCrLf(std::string_view text, std::string_view line, std::string_view asRead) {
+  return text.data() == line.data() && text.size() == line.size() && asRead.size() == line.size() + 2;
+}
+
 }  // namespace
 
 void CDravel03Doc::ReportFileError(const std::string& strFileName) {
@@ -42,10 +48,35 @@ void CDravel03Doc::Convert() {
   try {
     pInput = m_platform.OpenForReading(kInputName);
     CLineReader reader(*pInput, m_nFileBufferSize);
-    std::string_view line;
-    while (reader.ReadLine(line)) {
-      if (std::optional<std::string_view> text = DispatchRecord(line, state)) writer.WriteLine(*text);
+    // Unchanged lines that end in CR LF, most lines, are written as they
+    // were read: a run of them, while it lies in the input buffer, goes to
+    // the writer in one piece, a whole buffer of them without a copy.
+    std::string_view run;
+    const auto WriteRun = [&] {
+      if (!run.empty()) writer.WriteAsRead(run);
+      run = std::string_view();
+    };
+    for (;;) {
+      std::string_view line;
+      if (!reader.ReadBufferedLine(line)) {
+        WriteRun();  // before the buffer is filled again
+        if (!reader.ReadLineAcrossBuffers(line)) break;
+      }
+      const std::optional<std::string_view> text = DispatchRecord(line, state);
+      if (!text) continue;
+      const std::string_view asRead = reader.LastLineAsRead();
+      if (IsUnchangedWithCrLf(*text, line, asRead)) {
+        if (run.data() + run.size() != asRead.data()) {
+          WriteRun();
+          run = asRead.substr(0, 0);
+        }
+        run = std::string_view(run.data(), run.size() + asRead.size());
+        continue;
+      }
+      WriteRun();
+      writer.WriteLine(*text);
     }
+    WriteRun();
     pInput->Close();
     writer.Flush();
     pOutput->Close();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "convert/dravel03_doc.h"
+#include "run/line_reader.h"
 #include "tests/memory_platform.h"
 #include "tests/pass_check.h"
 
@@ -19,10 +20,12 @@ const char kHeader[] =
 const char kHeaderOut[] = "lg0\r\ncn1\r\n";
 const char kTurned[] = "ch -19.2094305849579 7.62829175487371 30 10 ";
 
-std::string Convert(const std::string& strMode, const std::string& strInput) {
+std::string Convert(const std::string& strMode, const std::string& strInput,
+                    size_t nBufferSize = CLineReader::kBufferSize) {
   CMemoryPlatform platform;
   platform.m_files["temp.txt"] = strInput;
   CDravel03Doc doc(platform, strMode);
+  doc.m_nFileBufferSize = nBufferSize;
   doc.NewDocument();
   EXPECT_FALSE(doc.FileErrorReported()) << strMode;
   EXPECT_TRUE(platform.m_messages.empty()) << strMode;
@@ -86,6 +89,22 @@ TEST(ConvertInputsTest, ShiftJisSecondBytesThatLookLikeAscii) {
                                "ch 10 20 30 10 " + strTail + "\r\n" + strText + "\n";
   EXPECT_EQ(Convert("/G1", strInput), kHeaderOut + (kTurned + strText) + "\r\n" + "ch 10 20 30 10 " +
                                           strTail + "\r\n" + strText + "\r\n");
+}
+
+TEST(ConvertInputsTest, UnchangedLinesBetweenOthersKeepTheirPlace) {
+  // Runs of unchanged CR LF lines, broken by a consumed header, "hq", a line
+  // ending in LF alone, a line with a CR of its own and a turned record; at
+  // buffer sizes that cut the runs anywhere.
+  const std::string strInput = std::string("lg0\r\ncn1\r\nhq\r\n1 2 3 4\r\n") +
+                               "hs 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\n" +
+                               "hch 2.5 2.5 2.5 2.5 2.5 2.5 2.5 2.5 2.5 2.5\r\n5 6 7 8\n9 10\r\r\n" +
+                               "ch 10 20 -30 -10 ABC\r\nch 10 20 30 10 DEF\r\nlc1\r\n\r\n";
+  const std::string strExpected = std::string("lg0\r\ncn1\r\nhd\r\n1 2 3 4\r\n5 6 7 8\r\n9 10\r\r\n") +
+                                  kTurned + "ABC\r\nch 10 20 30 10 DEF\r\nlc1\r\n\r\n";
+  for (size_t nBufferSize : {size_t(2), size_t(3), size_t(5), size_t(16), size_t(64),
+                             CLineReader::kBufferSize}) {
+    EXPECT_EQ(Convert("/G1", strInput, nBufferSize), strExpected) << nBufferSize;
+  }
 }
 
 TEST(ConvertInputsTest, ALineOfBlanks) {

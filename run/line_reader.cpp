@@ -30,6 +30,7 @@ bool CLineReader::Fill() {
 
 // A line that runs past the end of the buffer, or the first line after it.
 bool CLineReader::ReadLineAcrossBuffers(std::string_view& line) {
+  m_lastAsRead = std::string_view();
   bool bLong = false;
   for (;;) {
     if (m_nPos == m_nEnd && !Fill()) {

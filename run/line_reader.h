@@ -19,20 +19,31 @@ class CLineReader {
   explicit CLineReader(CFile& file, size_t nBufferSize = kBufferSize);
 
   // The next line, valid until the next call; false at the end of the input.
-  // Read errors throw the file's CFileException. A line that lies whole in
-  // the buffer, nearly every line, is found inline.
-  bool ReadLine(std::string_view& line) {
+  // Read errors throw the file's CFileException.
+  bool ReadLine(std::string_view& line) { return ReadBufferedLine(line) || ReadLineAcrossBuffers(line); }
+
+  // The two halves of ReadLine. ReadBufferedLine takes a line that lies whole
+  // in the buffer, nearly every line, inline; it reads nothing from the file,
+  // so the lines it gives stay valid until ReadLineAcrossBuffers is called,
+  // which fills the buffer again.
+  bool ReadBufferedLine(std::string_view& line) {
     if (m_nPos < m_nEnd) {
       const char* pStart = m_buffer.data() + m_nPos;
       if (const void* pFeed = std::memchr(pStart, '\n', m_nEnd - m_nPos)) {
         const size_t nLength = static_cast<size_t>(static_cast<const char*>(pFeed) - pStart);
         m_nPos += nLength + 1;
+        m_lastAsRead = std::string_view(pStart, nLength + 1);
         line = WithoutCarriageReturn(std::string_view(pStart, nLength));
         return true;
       }
     }
-    return ReadLineAcrossBuffers(line);
+    return false;
   }
+  bool ReadLineAcrossBuffers(std::string_view& line);
+
+  // The last line read by ReadBufferedLine with the line feed that ended it,
+  // its bytes as they are in the file; empty after ReadLineAcrossBuffers.
+  std::string_view LastLineAsRead() const { return m_lastAsRead; }
 
  private:
   static std::string_view WithoutCarriageReturn(std::string_view line) {
@@ -40,7 +51,6 @@ class CLineReader {
     return line;
   }
 
-  bool ReadLineAcrossBuffers(std::string_view& line);
   bool Fill();
 
   CFile& m_file;
@@ -49,4 +59,5 @@ class CLineReader {
   size_t m_nEnd = 0;
   bool m_bInputEnded = false;  // end of file or a 0x1A: nothing more is read
   std::string m_strLong;       // a line that runs past the end of the buffer
+  std::string_view m_lastAsRead;
 };

@@ -67,6 +67,19 @@ TEST(LineReaderTest, ReadsNothingAfterTheEndByte) {
   EXPECT_EQ(nRead, 4u);
 }
 
+TEST(LineReaderTest, GivesBufferedLinesAsTheyWereRead) {
+  CMemoryPlatform platform;
+  platform.m_files["temp.txt"] = "a\r\nb\nc\r\r\n\r\nd";
+  std::unique_ptr<CFile> pFile = platform.OpenForReading("temp.txt");
+  CLineReader reader(*pFile);
+  std::vector<std::string> asRead;
+  std::string_view line;
+  while (reader.ReadLine(line)) asRead.emplace_back(reader.LastLineAsRead());
+  // The buffer is filled on the first read, across buffers; the last line
+  // has no line feed and is read across buffers too.
+  EXPECT_EQ(asRead, (std::vector<std::string>{"", "b\n", "c\r\r\n", "\r\n", ""}));
+}
+
 TEST(LineReaderTest, KeepsLongLinesWhole) {
   const std::string longLine(3 * CLineReader::kBufferSize + 17, 'q');
   const std::vector<std::string> lines = ReadAll("a\r\n" + longLine + "\r\nb", CLineReader::kBufferSize);

@@ -1,5 +1,6 @@
 #include "run/line_writer.h"
 
+#include <cstring>
 #include <string>
 
 #include "platform/file.h"
@@ -19,6 +20,17 @@ void CLineWriter::WriteLineAfterFlush(std::string_view text) {
     return;
   }
   WriteLine(text);
+}
+
+void CLineWriter::WriteAsRead(std::string_view bytes) {
+  if (bytes.size() >= m_buffer.size() / 2) {
+    Flush();
+    Write(bytes);
+    return;
+  }
+  if (m_nUsed + bytes.size() > m_buffer.size()) Flush();
+  std::memcpy(m_buffer.data() + m_nUsed, bytes.data(), bytes.size());
+  m_nUsed += bytes.size();
 }
 
 void CLineWriter::Flush() {

@@ -27,6 +27,10 @@ class CLineWriter {
     m_buffer[m_nUsed++] = '\n';
   }
 
+  // Writes bytes as they are: whole lines with their line ends. A run of at
+  // least half a buffer goes out in a write of its own, without a copy.
+  void WriteAsRead(std::string_view bytes);
+
   // Writes what the buffer holds. After a failed write nothing more is
   // written: the buffer is dropped.
   void Flush();
