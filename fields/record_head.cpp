@@ -18,7 +18,7 @@ bool ReadPlainHead(std::string_view line, CRecordHead& head) {
   size_t i = static_cast<size_t>(head.strKeyword.data() - line.data()) + head.strKeyword.size();
   for (double& dNumber : head.dNumber) {
     i = SkipBlanks(line, i);
-    const size_t nRead = ReadShortDecimal(line.substr(i), dNumber);
+    const size_t nRead = ReadShortDecimal(std::string_view(line.data() + i, line.size() - i), dNumber);
     if (nRead == 0) return false;
     i += nRead;
     if (i < line.size() && line[i] != ' ') return false;

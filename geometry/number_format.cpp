@@ -11,8 +11,8 @@ namespace {
 constexpr int kDigits = 15;
 
 // The magnitude's 15 significant digits and the power of ten of the first.
-// The digits are followed by zeros to the end of the array, so that the
-// writers below can copy them in fixed widths.
+// The room after the digits lets the writers below copy them in fixed
+// widths; what it holds never reaches the output.
 struct CDecimal {
   char digits[32];
   int nCount;  // the digits left once zeros at the end are removed
@@ -50,7 +50,6 @@ void SetDigits(uint64_t n, CDecimal& decimal) {
   const uint64_t nLow = EightDigits(n % kTen8);        // digits 7 to 14
   Store(decimal.digits, nHigh + (kAsciiZeros >> 8));
   Store(decimal.digits + 7, nLow + kAsciiZeros);
-  std::memset(decimal.digits + kDigits, '0', sizeof decimal.digits - kDigits);
   // The zeros of nHigh, whose top byte is always empty and whose first digit
   // is never 0, count only when nLow is all zeros; | 1 makes those 7.
   const int nZeros = ZeroBytesAtTop(nLow | 1) + (nLow == 0) * ZeroBytesAtTop(nHigh);
@@ -102,18 +101,16 @@ constexpr std::array<uint64_t, kMaxScale + 1> PowersOfFive() {
 
 constexpr std::array<uint64_t, kMaxScale + 1> kPowersOfFive = PowersOfFive();
 
-// floor(m·2^q·10^p) and whether the dropped part is at least one half. A
-// double is m·2^q exactly, and m·2^q·10^p = (m·5^p)·2^(q+p): with m < 2^53 and
-// p <= 21, m·5^p < 2^102, so the product and the shift are exact.
-bool ScaleExactly(uint64_t m, int q, int p, uint64_t& nFloor, bool& bHalfOrMore) {
-  const int nShift = -(q + p);
-  if (nShift < 1 || nShift > 127) return false;  // outside the fast range
-  const CUint128 product = static_cast<CUint128>(m) * kPowersOfFive[p];
-  const CUint128 whole = product >> nShift;
-  if (whole >= kTen17 * 10) return false;
-  nFloor = static_cast<uint64_t>(whole);
-  const CUint128 remainder = product - (whole << nShift);
-  bHalfOrMore = remainder >= (static_cast<CUint128>(1) << (nShift - 1));
+// floor(2·m·2^q·10^p): the floor of the scaled value, and in the last bit
+// whether the part below it is at least one half. A double is m·2^q exactly,
+// and m·2^q·10^p = (m·5^p)·2^(q+p): with m < 2^53 and p <= 21, m·5^p < 2^102,
+// so the product and the shift are exact.
+bool ScaleTwiceExactly(uint64_t m, int q, int p, uint64_t& nTwice) {
+  const int nShift = -(q + p) - 1;
+  if (nShift < 0 || nShift > 126) return false;  // outside the fast range
+  const CUint128 twice = (static_cast<CUint128>(m) * kPowersOfFive[p]) >> nShift;
+  if ((twice >> 64) != 0) return false;
+  nTwice = static_cast<uint64_t>(twice);
   return true;
 }
 
@@ -136,17 +133,17 @@ bool RoundTo15DigitsExactly(double dMagnitude, uint64_t& nDigits, int& nExponent
   // guess or one more.
   int e = FloorLog10OfPowerOfTwo(q + 52);
   if (e < kFastLowest - 1 || e > kFastHighest) return false;
-  uint64_t n;
-  bool bHalfOrMore;
-  if (!ScaleExactly(m, q, 16 - e, n, bHalfOrMore)) return false;
-  if (n >= kTen17) {
+  uint64_t nTwice;
+  if (!ScaleTwiceExactly(m, q, 16 - e, nTwice)) return false;
+  if (nTwice >> 1 >= kTen17) {
     ++e;
-    if (!ScaleExactly(m, q, 16 - e, n, bHalfOrMore)) return false;
+    if (!ScaleTwiceExactly(m, q, 16 - e, nTwice)) return false;
   }
-  if (n < kTen16 || n >= kTen17 || e < kFastLowest || e > kFastHighest) return false;
+  const uint64_t nFloor = nTwice >> 1;
+  if (nFloor < kTen16 || nFloor >= kTen17 || e < kFastLowest || e > kFastHighest) return false;
   // 17 digits, half up; then their last two digits, half up, give 15.
-  if (bHalfOrMore) ++n;
-  n = (n + 50) / 100;
+  uint64_t n = ((nTwice + 1) >> 1) + 50;
+  n /= 100;
   if (n == kTen15) {  // 99999999999999950 and up round to a power of ten
     n = kTen15 / 10;
     ++e;
