@@ -12,8 +12,9 @@ size_t SkipBlanks(std::string_view line, size_t i) {
 
 // The one pass. A number that ends anywhere but at a blank or at the line's
 // end, or that is not a plain decimal, or a missing field, sends the line to
-// the full split.
-bool ReadPlainHead(std::string_view line, CRecordHead& head) {
+// the full split. The four readings are inlined (with link-time
+// optimisation, across files), which spares a call and its set-up each.
+[[gnu::flatten]] bool ReadPlainHead(std::string_view line, CRecordHead& head) {
   head.strKeyword = FirstField(line);
   size_t i = static_cast<size_t>(head.strKeyword.data() - line.data()) + head.strKeyword.size();
   for (double& dNumber : head.dNumber) {
