@@ -17,6 +17,8 @@ class CPosixPlatform : public CPlatform {
     return OpenPosixFileForWriting(strName);
   }
 
+  bool CanWriteInBackground() const override { return true; }
+
   void ShowError(const std::string& strText) override {
     std::fprintf(stderr, "Dravel03: %s\n", strText.c_str());
     std::fflush(stderr);

@@ -19,6 +19,8 @@ class CWin32Platform : public CPlatform {
     return OpenWin32FileForWriting(strName);
   }
 
+  bool CanWriteInBackground() const override { return true; }
+
   void ShowError(const std::string& strText) override { Show(strText, MB_ICONERROR); }
 
   void ShowInfo(const std::string& strText) override { Show(strText, MB_ICONINFORMATION); }

@@ -43,14 +43,14 @@ void CDravel03Doc::Convert() {
     return;
   }
   CPassState state;
-  CLineWriter writer(*pOutput, m_nFileBufferSize);
+  CLineWriter writer(*pOutput, m_nFileBufferSize, m_platform.CanWriteInBackground());
   std::unique_ptr<CFile> pInput;
   try {
     pInput = m_platform.OpenForReading(kInputName);
     CLineReader reader(*pInput, m_nFileBufferSize);
     // Unchanged lines that end in CR LF, most lines, are written as they
     // were read: a run of them, while it lies in the input buffer, goes to
-    // the writer in one piece, a whole buffer of them without a copy.
+    // the writer in one piece.
     std::string_view run;
     const auto WriteRun = [&] {
       if (!run.empty()) writer.WriteAsRead(run);

@@ -1,42 +1,83 @@
 #include "run/line_writer.h"
 
-#include <cstring>
+#include <algorithm>
 #include <string>
 
 #include "platform/file.h"
 
-CLineWriter::CLineWriter(CFile& file, size_t nBufferSize) : m_file(file), m_buffer(nBufferSize) {}
+CLineWriter::CLineWriter(CFile& file, size_t nBufferSize, bool bInBackground)
+    : m_file(file), m_buffer(nBufferSize) {
+  if (bInBackground) {
+    m_spare.resize(nBufferSize);
+    m_pBackground = std::make_unique<CBackgroundWrite>(file);
+  }
+}
 
-void CLineWriter::WriteLineAfterFlush(std::string_view text) {
-  constexpr size_t kLineEnd = 2;
-  Flush();
-  if (text.size() + kLineEnd > m_buffer.size()) {
-    // A line longer than the buffer goes out in one write with its line
-    // end, so that a failed write never leaves a line without its end.
-    std::string strLine;
-    strLine.reserve(text.size() + kLineEnd);
-    strLine.append(text).append("\r\n");
-    Write(strLine);
+void CLineWriter::WriteLineAfterHandOff(std::string_view text) {
+  HandOff();
+  if (text.size() + 2 > m_buffer.size()) {
+    WriteLongLine(std::string(text) + "\r\n");
     return;
   }
   WriteLine(text);
 }
 
 void CLineWriter::WriteAsRead(std::string_view bytes) {
-  if (bytes.size() >= m_buffer.size() / 2) {
-    Flush();
-    Write(bytes);
-    return;
+  while (!bytes.empty()) {
+    // As many whole lines as there is room for.
+    const size_t nRoom = m_buffer.size() - m_nUsed;
+    const size_t nTake = bytes.size() <= nRoom ? bytes.size() : bytes.substr(0, nRoom).rfind('\n') + 1;
+    if (nTake > 0) {  // rfind gave npos + 1 = 0 when no whole line fits
+      std::memcpy(m_buffer.data() + m_nUsed, bytes.data(), nTake);
+      m_nUsed += nTake;
+      bytes.remove_prefix(nTake);
+    } else if (m_nUsed > 0) {
+      HandOff();
+    } else {
+      // The first line alone is longer than the buffer.
+      const size_t nLine = std::min(bytes.find('\n'), bytes.size() - 1) + 1;
+      WriteLongLine(bytes.substr(0, nLine));
+      bytes.remove_prefix(nLine);
+    }
   }
-  if (m_nUsed + bytes.size() > m_buffer.size()) Flush();
-  std::memcpy(m_buffer.data() + m_nUsed, bytes.data(), bytes.size());
-  m_nUsed += bytes.size();
 }
 
 void CLineWriter::Flush() {
+  HandOff();
+  WaitForBackground();
+}
+
+void CLineWriter::HandOff() {
   if (m_nUsed == 0) return;
-  Write(std::string_view(m_buffer.data(), m_nUsed));
+  if (!m_pBackground) {
+    Write(std::string_view(m_buffer.data(), m_nUsed));
+    m_nUsed = 0;
+    return;
+  }
+  WaitForBackground();
+  if (m_bFailed) {
+    m_nUsed = 0;
+    return;
+  }
+  m_buffer.swap(m_spare);
+  m_pBackground->Start(m_spare.data(), m_nUsed);
   m_nUsed = 0;
+}
+
+void CLineWriter::WriteLongLine(std::string_view line) {
+  WaitForBackground();
+  Write(line);
+}
+
+void CLineWriter::WaitForBackground() {
+  if (!m_pBackground) return;
+  try {
+    m_pBackground->Wait();
+  } catch (...) {
+    m_bFailed = true;
+    m_nUsed = 0;
+    throw;
+  }
 }
 
 void CLineWriter::Write(std::string_view data) {

@@ -1,24 +1,31 @@
 #pragma once
 
 #include <cstring>
+#include <memory>
 #include <string_view>
 #include <vector>
 
+#include "run/background_write.h"
+
 class CFile;
 
-// Writes lines, each followed by CR LF, through one large buffer.
+// Writes lines, each followed by CR LF, through one large buffer. A line
+// never spans two writes, so that a failed write never leaves a line without
+// its end. In the background, the full buffer is written by a thread of its
+// own while a second one fills; a failed write then shows at a later call or
+// at Flush, and nothing is written after it either way.
 class CLineWriter {
  public:
   static constexpr size_t kBufferSize = 256 * 1024;
 
   // `nBufferSize` is at least 2, room for one line end.
-  explicit CLineWriter(CFile& file, size_t nBufferSize = kBufferSize);
+  CLineWriter(CFile& file, size_t nBufferSize = kBufferSize, bool bInBackground = false);
 
   // Write errors throw the file's CFileException. A line that fits in the
   // buffer, nearly every line, is taken inline.
   void WriteLine(std::string_view text) {
     if (m_nUsed + text.size() + 2 > m_buffer.size()) {
-      WriteLineAfterFlush(text);
+      WriteLineAfterHandOff(text);
       return;
     }
     std::memcpy(m_buffer.data() + m_nUsed, text.data(), text.size());
@@ -27,22 +34,27 @@ class CLineWriter {
     m_buffer[m_nUsed++] = '\n';
   }
 
-  // Writes bytes as they are: whole lines with their line ends. A run of at
-  // least half a buffer goes out in a write of its own, without a copy.
+  // Writes bytes as they are: whole lines with their line ends.
   void WriteAsRead(std::string_view bytes);
 
-  // Writes what the buffer holds. After a failed write nothing more is
-  // written: the buffer is dropped.
+  // Writes everything given so far, and waits until it is written.
   void Flush();
 
   bool Failed() const { return m_bFailed; }
 
  private:
-  void WriteLineAfterFlush(std::string_view text);
+  void WriteLineAfterHandOff(std::string_view text);
+  // Has what the buffer holds written: now, or in the background.
+  void HandOff();
+  // A line longer than the buffer, with its line end, in one write.
+  void WriteLongLine(std::string_view line);
+  void WaitForBackground();
   void Write(std::string_view data);
 
   CFile& m_file;
   std::vector<char> m_buffer;
+  std::vector<char> m_spare;  // the buffer being written in the background
   size_t m_nUsed = 0;
   bool m_bFailed = false;
+  std::unique_ptr<CBackgroundWrite> m_pBackground;
 };
