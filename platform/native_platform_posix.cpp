@@ -17,7 +17,7 @@ class CPosixPlatform : public CPlatform {
     return OpenPosixFileForWriting(strName);
   }
 
-  bool CanWriteInBackground() const override { return true; }
+  bool CanUseFilesInBackground() const override { return true; }
 
   void ShowError(const std::string& strText) override {
     std::fprintf(stderr, "Dravel03: %s\n", strText.c_str());

@@ -19,7 +19,7 @@ class CWin32Platform : public CPlatform {
     return OpenWin32FileForWriting(strName);
   }
 
-  bool CanWriteInBackground() const override { return true; }
+  bool CanUseFilesInBackground() const override { return true; }
 
   void ShowError(const std::string& strText) override { Show(strText, MB_ICONERROR); }
 

@@ -21,10 +21,10 @@ class CPlatform {
   // file that cannot be had for exclusive use is left as it was.
   virtual std::unique_ptr<CFile> OpenForWriting(const std::string& strName) = 0;
 
-  // Whether its files can be written by a thread of their own while the
-  // pass goes on. Off unless a platform says so: a double that logs and
-  // numbers every operation needs them in one order.
-  virtual bool CanWriteInBackground() const { return false; }
+  // Whether its files can be read and written by threads of their own
+  // while the pass goes on. Off unless a platform says so: a double that
+  // logs and numbers every operation needs them in one order.
+  virtual bool CanUseFilesInBackground() const { return false; }
 
   // Shows the modal error message with the program's caption. The text is
   // UTF-8.

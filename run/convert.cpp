@@ -43,11 +43,11 @@ void CDravel03Doc::Convert() {
     return;
   }
   CPassState state;
-  CLineWriter writer(*pOutput, m_nFileBufferSize, m_platform.CanWriteInBackground());
+  CLineWriter writer(*pOutput, m_nFileBufferSize, m_platform.CanUseFilesInBackground());
   std::unique_ptr<CFile> pInput;
   try {
     pInput = m_platform.OpenForReading(kInputName);
-    CLineReader reader(*pInput, m_nFileBufferSize);
+    CLineReader reader(*pInput, m_nFileBufferSize, m_platform.CanUseFilesInBackground());
     // Unchanged lines that end in CR LF, most lines, are written as they
     // were read: a run of them, while it lies in the input buffer, goes to
     // the writer in one piece.

@@ -10,12 +10,18 @@ constexpr char kEndOfInput = 0x1A;
 
 }  // namespace
 
-CLineReader::CLineReader(CFile& file, size_t nBufferSize) : m_file(file), m_buffer(nBufferSize) {}
+CLineReader::CLineReader(CFile& file, size_t nBufferSize, bool bInBackground)
+    : m_file(file), m_buffer(nBufferSize) {
+  if (bInBackground) {
+    m_spare.resize(nBufferSize);
+    m_pBackground = std::make_unique<CBackgroundTask>();
+  }
+}
 
 bool CLineReader::Fill() {
   if (m_bInputEnded) return false;
   m_nPos = 0;
-  m_nEnd = m_file.Read(m_buffer.data(), m_buffer.size());
+  m_nEnd = ReadNext();
   if (m_nEnd == 0) {
     m_bInputEnded = true;
     return false;
@@ -24,8 +30,21 @@ bool CLineReader::Fill() {
   if (const void* pStop = std::memchr(m_buffer.data(), kEndOfInput, m_nEnd)) {
     m_nEnd = static_cast<size_t>(static_cast<const char*>(pStop) - m_buffer.data());
     m_bInputEnded = true;
+    return true;
+  }
+  if (m_pBackground) {
+    m_pBackground->Start([this] { m_nReadAhead = m_file.Read(m_spare.data(), m_spare.size()); });
+    m_bReadingAhead = true;
   }
   return true;
+}
+
+size_t CLineReader::ReadNext() {
+  if (!m_bReadingAhead) return m_file.Read(m_buffer.data(), m_buffer.size());
+  m_bReadingAhead = false;
+  m_pBackground->Wait();
+  m_buffer.swap(m_spare);
+  return m_nReadAhead;
 }
 
 // A line that runs past the end of the buffer, or the first line after it.

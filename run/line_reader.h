@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "run/background_task.h"
 
 class CFile;
 
@@ -15,8 +18,10 @@ class CLineReader {
  public:
   static constexpr size_t kBufferSize = 256 * 1024;
 
-  // `nBufferSize` is at least 1.
-  explicit CLineReader(CFile& file, size_t nBufferSize = kBufferSize);
+  // `nBufferSize` is at least 1. In the background, the next buffer is read
+  // by a thread of its own while the lines of this one are taken; a failed
+  // read shows when its bytes are needed, as it would otherwise.
+  CLineReader(CFile& file, size_t nBufferSize = kBufferSize, bool bInBackground = false);
 
   // The next line, valid until the next call; false at the end of the input.
   // Read errors throw the file's CFileException.
@@ -52,6 +57,8 @@ class CLineReader {
   }
 
   bool Fill();
+  // The bytes of the next read, in m_buffer.
+  size_t ReadNext();
 
   CFile& m_file;
   std::vector<char> m_buffer;
@@ -60,4 +67,8 @@ class CLineReader {
   bool m_bInputEnded = false;  // end of file or a 0x1A: nothing more is read
   std::string m_strLong;       // a line that runs past the end of the buffer
   std::string_view m_lastAsRead;
+  std::vector<char> m_spare;       // the buffer being read in the background
+  size_t m_nReadAhead = 0;         // what that read gave
+  bool m_bReadingAhead = false;
+  std::unique_ptr<CBackgroundTask> m_pBackground;  // last: it ends before the buffers do
 };

@@ -13,12 +13,13 @@ namespace {
 
 // Reads `data` with at most `nChunk` bytes a read, so that lines and CR LF
 // pairs fall across buffer boundaries.
-std::vector<std::string> ReadAll(const std::string& data, size_t nChunk) {
+std::vector<std::string> ReadAll(const std::string& data, size_t nChunk, bool bInBackground = false,
+                                 size_t nBufferSize = CLineReader::kBufferSize) {
   CMemoryPlatform platform;
   platform.m_files["temp.txt"] = data;
   platform.m_nReadChunk = nChunk;
   std::unique_ptr<CFile> pFile = platform.OpenForReading("temp.txt");
-  CLineReader reader(*pFile);
+  CLineReader reader(*pFile, nBufferSize, bInBackground);
   std::vector<std::string> lines;
   std::string_view line;
   while (reader.ReadLine(line)) lines.emplace_back(line);
@@ -49,7 +50,36 @@ TEST(LineReaderTest, SplitsLinesAsTheFileHasThem) {
   for (const auto& c : cases) {
     for (size_t nChunk : {size_t(1), size_t(2), size_t(3), CLineReader::kBufferSize}) {
       EXPECT_EQ(ReadAll(c.data, nChunk), c.lines) << "chunk " << nChunk << " data " << c.data;
+      for (size_t nBufferSize : {size_t(1), size_t(2), size_t(3)}) {
+        EXPECT_EQ(ReadAll(c.data, nChunk, true, nBufferSize), c.lines)
+            << "in the background, chunk " << nChunk << " buffer " << nBufferSize << " data " << c.data;
+      }
     }
+  }
+}
+
+TEST(LineReaderTest, AFailedReadInTheBackgroundShowsWhenItsBytesAreNeeded) {
+  // Reads of 4 bytes: operation 1 opens, reads are 2 to 6, the last one at
+  // the end of the file. Every line before the failed read's bytes is
+  // given, then the failure.
+  const std::string data = "aaa\nbbb\nccc\nddd\n";
+  for (size_t nFailAt = 2; nFailAt <= 7; ++nFailAt) {
+    CMemoryPlatform platform;
+    platform.m_files["temp.txt"] = data;
+    platform.m_nReadChunk = 4;
+    platform.m_nFailAt = nFailAt;
+    std::unique_ptr<CFile> pFile = platform.OpenForReading("temp.txt");
+    CLineReader reader(*pFile, 4, true);
+    std::vector<std::string> lines;
+    std::string strCaught;
+    try {
+      std::string_view line;
+      while (reader.ReadLine(line)) lines.emplace_back(line);
+    } catch (const CFileException& e) {
+      strCaught = e.FileName();
+    }
+    EXPECT_EQ(strCaught, nFailAt <= 6 ? CMemoryPlatform::FullPathOf("temp.txt") : "") << nFailAt;
+    EXPECT_EQ(lines.size(), std::min<size_t>(nFailAt - 2, 4)) << nFailAt;
   }
 }
 

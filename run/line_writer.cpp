@@ -9,7 +9,7 @@ CLineWriter::CLineWriter(CFile& file, size_t nBufferSize, bool bInBackground)
     : m_file(file), m_buffer(nBufferSize) {
   if (bInBackground) {
     m_spare.resize(nBufferSize);
-    m_pBackground = std::make_unique<CBackgroundWrite>(file);
+    m_pBackground = std::make_unique<CBackgroundTask>();
   }
 }
 
@@ -60,7 +60,9 @@ void CLineWriter::HandOff() {
     return;
   }
   m_buffer.swap(m_spare);
-  m_pBackground->Start(m_spare.data(), m_nUsed);
+  m_pBackground->Start([&file = m_file, pData = m_spare.data(), nSize = m_nUsed] {
+    file.Write(pData, nSize);
+  });
   m_nUsed = 0;
 }
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "run/background_write.h"
+#include "run/background_task.h"
 
 class CFile;
 
@@ -56,5 +56,5 @@ class CLineWriter {
   std::vector<char> m_spare;  // the buffer being written in the background
   size_t m_nUsed = 0;
   bool m_bFailed = false;
-  std::unique_ptr<CBackgroundWrite> m_pBackground;
+  std::unique_ptr<CBackgroundTask> m_pBackground;
 };

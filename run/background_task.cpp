@@ -1,11 +1,9 @@
-#include "run/background_write.h"
+#include "run/background_task.h"
 
 #include <system_error>
 #include <utility>
 
-#include "platform/file.h"
-
-CBackgroundWrite::~CBackgroundWrite() {
+CBackgroundTask::~CBackgroundTask() {
   {
     std::unique_lock<std::mutex> lock(m_mutex);
     m_changed.wait(lock, [this] { return !m_bPending; });
@@ -15,39 +13,39 @@ CBackgroundWrite::~CBackgroundWrite() {
   if (m_thread.joinable()) m_thread.join();
 }
 
-void CBackgroundWrite::Start(const char* pData, size_t nSize) {
+void CBackgroundTask::Start(std::function<void()> task) {
   if (!m_thread.joinable()) {
     try {
       m_thread = std::thread([this] { Run(); });
     } catch (const std::system_error&) {
-      m_file.Write(pData, nSize);  // no thread to be had: write it now
+      task();  // no thread to be had: do it now
       return;
     }
   }
   {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_pData = pData;
-    m_nSize = nSize;
+    m_task = std::move(task);
     m_bPending = true;
   }
   m_changed.notify_all();
 }
 
-void CBackgroundWrite::Wait() {
+void CBackgroundTask::Wait() {
   std::unique_lock<std::mutex> lock(m_mutex);
   m_changed.wait(lock, [this] { return !m_bPending; });
   if (m_error) std::rethrow_exception(std::exchange(m_error, nullptr));
 }
 
-void CBackgroundWrite::Run() {
+void CBackgroundTask::Run() {
   std::unique_lock<std::mutex> lock(m_mutex);
   for (;;) {
     m_changed.wait(lock, [this] { return m_bPending || m_bStop; });
     if (!m_bPending) return;  // stopped
+    const std::function<void()> task = std::move(m_task);
     lock.unlock();
     std::exception_ptr error;
     try {
-      m_file.Write(m_pData, m_nSize);
+      task();
     } catch (...) {
       error = std::current_exception();
     }
