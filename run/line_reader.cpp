@@ -12,10 +12,7 @@ constexpr char kEndOfInput = 0x1A;
 
 CLineReader::CLineReader(CFile& file, size_t nBufferSize, bool bInBackground)
     : m_file(file), m_buffer(nBufferSize) {
-  if (bInBackground) {
-    m_spare.resize(nBufferSize);
-    m_pBackground = std::make_unique<CBackgroundTask>();
-  }
+  if (bInBackground) m_pBackground = std::make_unique<CBackgroundTask>();
 }
 
 bool CLineReader::Fill() {
@@ -32,7 +29,10 @@ bool CLineReader::Fill() {
     m_bInputEnded = true;
     return true;
   }
-  if (m_pBackground) {
+  // Only a full buffer says that more is to come: a file that fits in one
+  // costs no second buffer and no thread.
+  if (m_pBackground && m_nEnd == m_buffer.size()) {
+    m_spare.resize(m_buffer.size());
     m_pBackground->Start([this] { m_nReadAhead = m_file.Read(m_spare.data(), m_spare.size()); });
     m_bReadingAhead = true;
   }

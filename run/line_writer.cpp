@@ -7,10 +7,7 @@
 
 CLineWriter::CLineWriter(CFile& file, size_t nBufferSize, bool bInBackground)
     : m_file(file), m_buffer(nBufferSize) {
-  if (bInBackground) {
-    m_spare.resize(nBufferSize);
-    m_pBackground = std::make_unique<CBackgroundTask>();
-  }
+  if (bInBackground) m_pBackground = std::make_unique<CBackgroundTask>();
 }
 
 void CLineWriter::WriteLineAfterHandOff(std::string_view text) {
@@ -43,8 +40,12 @@ void CLineWriter::WriteAsRead(std::string_view bytes) {
 }
 
 void CLineWriter::Flush() {
-  HandOff();
+  // The last buffer is written here: there is nothing left to overlap, and
+  // an output that fits in one buffer needs no thread.
   WaitForBackground();
+  if (m_nUsed == 0) return;
+  Write(std::string_view(m_buffer.data(), m_nUsed));
+  m_nUsed = 0;
 }
 
 void CLineWriter::HandOff() {
@@ -59,6 +60,7 @@ void CLineWriter::HandOff() {
     m_nUsed = 0;
     return;
   }
+  m_spare.resize(m_buffer.size());
   m_buffer.swap(m_spare);
   m_pBackground->Start([&file = m_file, pData = m_spare.data(), nSize = m_nUsed] {
     file.Write(pData, nSize);
