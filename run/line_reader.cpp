@@ -32,7 +32,7 @@ bool CLineReader::Fill() {
   // Only a full buffer says that more is to come: a file that fits in one
   // costs no second buffer and no thread.
   if (m_pBackground && m_nEnd == m_buffer.size()) {
-    m_spare.resize(m_buffer.size());
+    if (m_spare.size() == 0) m_spare = CByteBuffer(m_buffer.size());
     m_pBackground->Start([this] { m_nReadAhead = m_file.Read(m_spare.data(), m_spare.size()); });
     m_bReadingAhead = true;
   }

@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "run/background_task.h"
+#include "run/byte_buffer.h"
 
 class CFile;
 
@@ -61,13 +61,13 @@ class CLineReader {
   size_t ReadNext();
 
   CFile& m_file;
-  std::vector<char> m_buffer;
+  CByteBuffer m_buffer;
   size_t m_nPos = 0;
   size_t m_nEnd = 0;
   bool m_bInputEnded = false;  // end of file or a 0x1A: nothing more is read
   std::string m_strLong;       // a line that runs past the end of the buffer
   std::string_view m_lastAsRead;
-  std::vector<char> m_spare;       // the buffer being read in the background
+  CByteBuffer m_spare;       // the buffer being read in the background
   size_t m_nReadAhead = 0;         // what that read gave
   bool m_bReadingAhead = false;
   std::unique_ptr<CBackgroundTask> m_pBackground;  // last: it ends before the buffers do

@@ -60,7 +60,7 @@ void CLineWriter::HandOff() {
     m_nUsed = 0;
     return;
   }
-  m_spare.resize(m_buffer.size());
+  if (m_spare.size() == 0) m_spare = CByteBuffer(m_buffer.size());
   m_buffer.swap(m_spare);
   m_pBackground->Start([&file = m_file, pData = m_spare.data(), nSize = m_nUsed] {
     file.Write(pData, nSize);

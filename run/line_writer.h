@@ -3,9 +3,9 @@
 #include <cstring>
 #include <memory>
 #include <string_view>
-#include <vector>
 
 #include "run/background_task.h"
+#include "run/byte_buffer.h"
 
 class CFile;
 
@@ -52,8 +52,8 @@ class CLineWriter {
   void Write(std::string_view data);
 
   CFile& m_file;
-  std::vector<char> m_buffer;
-  std::vector<char> m_spare;  // the buffer being written in the background
+  CByteBuffer m_buffer;
+  CByteBuffer m_spare;  // the buffer being written in the background
   size_t m_nUsed = 0;
   bool m_bFailed = false;
   std::unique_ptr<CBackgroundTask> m_pBackground;
