@@ -9,24 +9,10 @@
 #include <vector>
 
 #include "convert/dravel03_doc.h"
+#include "run/line_writer.h"
 #include "tests/test_support.h"
 
 namespace {
-
-// The system's files, with the messages kept for the test.
-class CCapturingPlatform : public CPlatform {
- public:
-  std::unique_ptr<CFile> OpenForReading(const std::string& strName) override {
-    return NativePlatform().OpenForReading(strName);
-  }
-  std::unique_ptr<CFile> OpenForWriting(const std::string& strName) override {
-    return NativePlatform().OpenForWriting(strName);
-  }
-  void ShowError(const std::string& strText) override { m_messages.push_back(strText); }
-  void ShowInfo(const std::string&) override {}
-
-  std::vector<std::string> m_messages;
-};
 
 // A lock on a file, as another process would hold it.
 class CHeldFile {
@@ -149,12 +135,18 @@ TEST(ConvertTest, ReadError) {
 }
 
 TEST(ConvertTest, WriteError) {
-  CScratchDir dir;
-  WriteFile("temp.txt", "a\nb\n");
-  std::filesystem::create_symlink("/dev/full", "jwc_temp.txt");
-  const PassResult result = RunPass();
-  EXPECT_EQ(result.messages, std::vector<std::string>{FullPath("jwc_temp.txt") + kMissing});
-  EXPECT_TRUE(result.bError);
+  // A small output, written at the end, and one of many buffers, written in
+  // the background while the pass goes on.
+  std::string strLarge;
+  while (strLarge.size() < 3 * CLineWriter::kBufferSize) strLarge += "1 2 3 4\r\nlc1\r\n";
+  for (const std::string& strInput : {std::string("a\nb\n"), strLarge}) {
+    CScratchDir dir;
+    WriteFile("temp.txt", strInput);
+    std::filesystem::create_symlink("/dev/full", "jwc_temp.txt");
+    const PassResult result = RunPass();
+    EXPECT_EQ(result.messages, std::vector<std::string>{FullPath("jwc_temp.txt") + kMissing});
+    EXPECT_TRUE(result.bError);
+  }
 }
 
 TEST(NewDocumentTest, SelectsTheModeFromTheFirstArgument) {
