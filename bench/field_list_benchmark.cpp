@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "fields/field_list.h"
+#include "fields/record_head.h"
 
 namespace {
 
@@ -22,6 +23,17 @@ void BM_Split(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Split)->DenseRange(0, 3)->ArgName("line");
+
+// The text records of kLines, and one whose number needs the full split.
+void BM_ReadRecordHead(benchmark::State& state) {
+  const std::string_view lines[] = {kLines[0], kLines[2], "ch 1e1 2 3 4 Exponent"};
+  const std::string_view line = lines[state.range(0)];
+  for (auto _ : state) {
+    CRecordHead head = ReadRecordHead(line);
+    benchmark::DoNotOptimize(head);
+  }
+}
+BENCHMARK(BM_ReadRecordHead)->DenseRange(0, 2)->ArgName("line");
 
 const std::string_view kNumbers[] = {"30", "-340.125", "-105.263157894737", "0", "1.5e-3", "lg"};
 
