@@ -16,7 +16,7 @@ add_library(dravel03_core STATIC
   geometry/place_by_reference.cpp
   run/line_reader.cpp
   run/line_writer.cpp
-  run/background_write.cpp
+  run/background_task.cpp
   run/new_document.cpp
   run/convert.cpp
   platform/document.cpp
