@@ -24,6 +24,34 @@ bool IsUnchangedWithCrLf(std::string_view text, std::string_view line, std::stri
   return text.data() == line.data() && text.size() == line.size() && asRead.size() == line.size() + 2;
 }
 
+// Unchanged lines that end in CR LF, most lines, are written as they were
+// read: a run of them, while it lies in the input buffer, goes to the
+// writer in one piece.
+class CUnchangedRun {
+ public:
+  explicit CUnchangedRun(CLineWriter& writer) : m_writer(writer) {}
+
+  // A line's bytes as read: they extend the run, or start a new one.
+  void Add(std::string_view asRead) {
+    if (m_run.data() + m_run.size() != asRead.data()) {
+      Write();
+      m_run = asRead.substr(0, 0);
+    }
+    m_run = std::string_view(m_run.data(), m_run.size() + asRead.size());
+  }
+
+  // Gives the run to the writer: before another line is written, and
+  // before the input buffer is filled again.
+  void Write() {
+    if (!m_run.empty()) m_writer.WriteAsRead(m_run);
+    m_run = std::string_view();
+  }
+
+ private:
+  CLineWriter& m_writer;
+  std::string_view m_run;
+};
+
 }  // namespace
 
 void CDravel03Doc::ReportFileError(const std::string& strFileName) {
@@ -48,35 +76,24 @@ void CDravel03Doc::Convert() {
   try {
     pInput = m_platform.OpenForReading(kInputName);
     CLineReader reader(*pInput, m_nFileBufferSize, m_platform.CanUseFilesInBackground());
-    // Unchanged lines that end in CR LF, most lines, are written as they
-    // were read: a run of them, while it lies in the input buffer, goes to
-    // the writer in one piece.
-    std::string_view run;
-    const auto WriteRun = [&] {
-      if (!run.empty()) writer.WriteAsRead(run);
-      run = std::string_view();
-    };
+    CUnchangedRun run(writer);
     for (;;) {
       std::string_view line;
       if (!reader.ReadBufferedLine(line)) {
-        WriteRun();  // before the buffer is filled again
+        run.Write();
         if (!reader.ReadLineAcrossBuffers(line)) break;
       }
       const std::optional<std::string_view> text = DispatchRecord(line, state);
       if (!text) continue;
       const std::string_view asRead = reader.LastLineAsRead();
       if (IsUnchangedWithCrLf(*text, line, asRead)) {
-        if (run.data() + run.size() != asRead.data()) {
-          WriteRun();
-          run = asRead.substr(0, 0);
-        }
-        run = std::string_view(run.data(), run.size() + asRead.size());
-        continue;
+        run.Add(asRead);
+      } else {
+        run.Write();
+        writer.WriteLine(*text);
       }
-      WriteRun();
-      writer.WriteLine(*text);
     }
-    WriteRun();
+    run.Write();
     pInput->Close();
     writer.Flush();
     pOutput->Close();
