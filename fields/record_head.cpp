@@ -33,6 +33,11 @@ size_t SkipBlanks(std::string_view line, size_t i) {
 CRecordHead ReadRecordHead(std::string_view line) {
   CRecordHead head;
   if (ReadPlainHead(line, head)) return head;
+  return SplitRecordHead(line);
+}
+
+CRecordHead SplitRecordHead(std::string_view line) {
+  CRecordHead head;
   CFieldList fields;
   fields.Split(line, " ");
   head.strKeyword = fields.m_strField[0];

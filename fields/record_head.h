@@ -15,3 +15,6 @@ struct CRecordHead {
 // give it. A line whose four numbers are plain decimals, the common case, is
 // read in one pass that finds each field's end where its number ends.
 CRecordHead ReadRecordHead(std::string_view line);
+
+// The same by the full split alone, for any line.
+CRecordHead SplitRecordHead(std::string_view line);

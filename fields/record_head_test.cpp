@@ -6,26 +6,13 @@
 #include <random>
 #include <string>
 
-#include "fields/field_list.h"
-
 namespace {
-
-// The head as the full split gives it.
-CRecordHead SplitHead(std::string_view line) {
-  CFieldList fields;
-  fields.Split(line, " ");
-  CRecordHead head;
-  head.strKeyword = fields.m_strField[0];
-  for (int i = 0; i < 4; ++i) head.dNumber[i] = CFieldList::ReadNumber(fields.m_strField[i + 1]);
-  head.strText = fields.From(5);
-  return head;
-}
 
 bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 void ExpectSameAsSplit(const std::string& line) {
   const CRecordHead head = ReadRecordHead(line);
-  const CRecordHead split = SplitHead(line);
+  const CRecordHead split = SplitRecordHead(line);
   EXPECT_EQ(head.strKeyword, split.strKeyword) << line;
   for (int i = 0; i < 4; ++i) EXPECT_TRUE(SameBits(head.dNumber[i], split.dNumber[i])) << line << " #" << i;
   // The same bytes of the line, not only the same text.

@@ -95,4 +95,3 @@ size_t ReadShortDecimal(std::string_view text, double& dValue) {
   std::memcpy(&dValue, &nBits, sizeof nBits);
   return i;
 }
-

@@ -7,9 +7,7 @@
 // degrees within its own text box, keeping its alignment code.
 std::string_view CDravel03Doc::FlipTextRecord(std::string_view line, std::string& strOut) const {
   const CRecordHead head = ReadRecordHead(line);
-  // The decision needs the direction alone; the point is taken for a turn.
-  CPlacement p;
-  ReadDirection(head, p);
+  CPlacement p = ReadPlacement(head);
 
   // The test direction: as read under "/G1", a quarter turn counter-clockwise
   // under "/G2".
@@ -24,9 +22,8 @@ std::string_view CDravel03Doc::FlipTextRecord(std::string_view line, std::string
     return line;
   }
   const bool bAccepted = head.strKeyword == "cv" ? (b < 0 || (b == 0 && a > 0))
-                                                      : (a > 0 || (a == 0 && b > 0));
+                                               : (a > 0 || (a == 0 && b > 0));
   if (bAccepted) return line;
-  ReadPoint(head, p);
 
   // The direction is negated only when written, so the second shift works
   // with the direction as read.

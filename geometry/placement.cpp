@@ -8,27 +8,15 @@ namespace {
 
 double SnapToZero(double dValue) { return dValue * dValue >= 0.1 ? dValue : 0.0; }
 
-double ReadSnapped(const CRecordHead& head, int nField) {
-  return SnapToZero(head.dNumber[nField - 1]);
-}
-
 }  // namespace
 
 CPlacement ReadPlacement(const CRecordHead& head) {
   CPlacement placement;
-  ReadDirection(head, placement);
-  ReadPoint(head, placement);
+  placement.x = SnapToZero(head.dNumber[0]);
+  placement.y = SnapToZero(head.dNumber[1]);
+  placement.dx = SnapToZero(head.dNumber[2]);
+  placement.dy = SnapToZero(head.dNumber[3]);
   return placement;
-}
-
-void ReadDirection(const CRecordHead& head, CPlacement& placement) {
-  placement.dx = ReadSnapped(head, 3);
-  placement.dy = ReadSnapped(head, 4);
-}
-
-void ReadPoint(const CRecordHead& head, CPlacement& placement) {
-  placement.x = ReadSnapped(head, 1);
-  placement.y = ReadSnapped(head, 2);
 }
 
 bool IsFinite(const CPlacement& p) {

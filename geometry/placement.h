@@ -18,11 +18,6 @@ class CPlacement {
 // a value whose square is below 0.1 becomes 0.
 CPlacement ReadPlacement(const CRecordHead& head);
 
-// The two halves of that reading: dx and dy from fields 3 and 4, x and y
-// from fields 1 and 2. A record that may stay as it is needs only the first.
-void ReadDirection(const CRecordHead& head, CPlacement& placement);
-void ReadPoint(const CRecordHead& head, CPlacement& placement);
-
 // Whether all four values are finite numbers: only such a placement is
 // written into a rewritten record.
 bool IsFinite(const CPlacement& placement);

@@ -67,8 +67,8 @@ class CLineReader {
   bool m_bInputEnded = false;  // end of file or a 0x1A: nothing more is read
   std::string m_strLong;       // a line that runs past the end of the buffer
   std::string_view m_lastAsRead;
-  CByteBuffer m_spare;       // the buffer being read in the background
-  size_t m_nReadAhead = 0;         // what that read gave
+  CByteBuffer m_spare;      // the buffer being read in the background
+  size_t m_nReadAhead = 0;  // what that read gave
   bool m_bReadingAhead = false;
   std::unique_ptr<CBackgroundTask> m_pBackground;  // last: it ends before the buffers do
 };

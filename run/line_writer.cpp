@@ -43,16 +43,13 @@ void CLineWriter::Flush() {
   // The last buffer is written here: there is nothing left to overlap, and
   // an output that fits in one buffer needs no thread.
   WaitForBackground();
-  if (m_nUsed == 0) return;
-  Write(std::string_view(m_buffer.data(), m_nUsed));
-  m_nUsed = 0;
+  WriteBuffer();
 }
 
 void CLineWriter::HandOff() {
   if (m_nUsed == 0) return;
   if (!m_pBackground) {
-    Write(std::string_view(m_buffer.data(), m_nUsed));
-    m_nUsed = 0;
+    WriteBuffer();
     return;
   }
   WaitForBackground();
@@ -65,6 +62,12 @@ void CLineWriter::HandOff() {
   m_pBackground->Start([&file = m_file, pData = m_spare.data(), nSize = m_nUsed] {
     file.Write(pData, nSize);
   });
+  m_nUsed = 0;
+}
+
+void CLineWriter::WriteBuffer() {
+  if (m_nUsed == 0) return;
+  Write(std::string_view(m_buffer.data(), m_nUsed));
   m_nUsed = 0;
 }
 

@@ -46,6 +46,8 @@ class CLineWriter {
   void WriteLineAfterHandOff(std::string_view text);
   // Has what the buffer holds written: now, or in the background.
   void HandOff();
+  // Writes what the buffer holds now, on this thread.
+  void WriteBuffer();
   // A line longer than the buffer, with its line end, in one write.
   void WriteLongLine(std::string_view line);
   void WaitForBackground();
